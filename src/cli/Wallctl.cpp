@@ -1,0 +1,187 @@
+#include "Wallctl.h"
+
+#include "app/Console.h"
+#include "app/SettingsStore.h"
+#include "serial/TraceIo.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <optional>
+
+namespace wall {
+
+namespace {
+
+enum Exit { Done = 0, Refused = 1, Usage = 2 };
+
+std::optional<unsigned> parseNumber(const QString& text, unsigned max) {
+    bool ok = false;
+    const unsigned value = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                               ? text.mid(2).toUInt(&ok, 16)
+                               : text.toUInt(&ok, 10);
+    if (!ok || value > max)
+        return std::nullopt;
+    return value;
+}
+
+// "R:C" or "R1:C1-R2:C2", 1-based as the grid shows them.
+std::optional<Selection> parseSelection(const QString& text) {
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\s*(\d+):(\d+)\s*(?:-\s*(\d+):(\d+)\s*)?$)"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int r1 = m.captured(1).toInt(), c1 = m.captured(2).toInt();
+    const int r2 = m.hasCaptured(3) ? m.captured(3).toInt() : r1;
+    const int c2 = m.hasCaptured(4) ? m.captured(4).toInt() : c1;
+    return Selection{std::min(c1, c2) - 1, std::min(r1, r2) - 1, std::max(c1, c2) - 1,
+                     std::max(r1, r2) - 1};
+}
+
+struct Command {
+    const char* name;
+    int argumentCount;
+    const char* synopsis;
+};
+
+constexpr Command kCommands[] = {
+    {"write", 2, "write P V   set parameter P to V on the selection (0xB1)"},
+    {"step", 2, "step P V    step parameter P (V 0 down, 1 up) or trigger action P (0xB0)"},
+};
+
+QString commandHelp() {
+    QString help = QStringLiteral("Commands:\n");
+    for (const Command& c : kCommands)
+        help += QStringLiteral("  %1\n").arg(QLatin1String(c.synopsis));
+    return help;
+}
+
+} // namespace
+
+int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
+               const WallctlEnvironment& env) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Sends wall commands with the console's settings.\n\n") + commandHelp());
+    const QCommandLineOption settingsOption(
+        QStringLiteral("settings"),
+        QStringLiteral("Settings file (default: %1).").arg(env.defaultSettingsPath),
+        QStringLiteral("FILE"));
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"),
+        QStringLiteral("Send nothing and wait for nothing; print the frames and pauses instead."));
+    const QCommandLineOption selectOption(
+        QStringLiteral("select"),
+        QStringLiteral(
+            "Screens to address, R:C or R1:C1-R2:C2, 1-based (default: the whole wall)."),
+        QStringLiteral("RANGE"));
+    parser.addOptions({settingsOption, traceOption, selectOption});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("write or step"));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << '\n';
+        return Usage;
+    }
+    if (parser.isSet(helpOption)) {
+        out << parser.helpText();
+        return Done;
+    }
+
+    const QStringList args = parser.positionalArguments();
+    const Command* command = nullptr;
+    for (const Command& c : kCommands)
+        if (!args.isEmpty() && args.first() == QLatin1String(c.name))
+            command = &c;
+    if (!command) {
+        err << (args.isEmpty() ? QStringLiteral("No command given.\n")
+                               : QStringLiteral("Unknown command \"%1\".\n").arg(args.first()))
+            << commandHelp();
+        return Usage;
+    }
+    if (args.size() != command->argumentCount + 1) {
+        err << QStringLiteral("Usage: wallctl %1\n").arg(QLatin1String(command->synopsis));
+        return Usage;
+    }
+
+    const QString settingsPath =
+        parser.isSet(settingsOption) ? parser.value(settingsOption) : env.defaultSettingsPath;
+    SettingsStore store(settingsPath);
+    store.setErrorSink([&err](const QString& message) { err << message << '\n'; });
+
+    // The console is loaded before the devices open: they take their
+    // settings from it.
+    TraceIo trace;
+    std::unique_ptr<DeviceIo> realDevices;
+    struct Forwarder final : DeviceIo {
+        DeviceIo* target = nullptr;
+        DeviceLink& link(int device) override { return target->link(device); }
+        Pacer& pacer() override { return target->pacer(); }
+    } io;
+    io.target = &trace;
+
+    Console console(store, io);
+    const StartupReport report = console.load(env.executableDir);
+    for (const QString& warning : report.warnings)
+        err << warning << '\n';
+
+    WallGrid& grid = console.grid();
+    if (parser.isSet(selectOption)) {
+        const std::optional<Selection> s = parseSelection(parser.value(selectOption));
+        if (!s) {
+            err << QStringLiteral("Bad selection \"%1\": use R:C or R1:C1-R2:C2.\n")
+                       .arg(parser.value(selectOption));
+            return Usage;
+        }
+        if (!grid.setSelection(*s)) {
+            err << QStringLiteral("Selection %1 is outside the %2 x %3 wall; nothing sent.\n")
+                       .arg(parser.value(selectOption))
+                       .arg(grid.rows())
+                       .arg(grid.cols());
+            return Refused;
+        }
+    }
+
+    const std::optional<unsigned> parameter = parseNumber(args.at(1), 0xFF);
+    if (!parameter) {
+        err << QStringLiteral("Bad parameter \"%1\": a number 0-255, decimal or 0x hex.\n")
+                   .arg(args.at(1));
+        return Usage;
+    }
+    const bool isWrite = qstrcmp(command->name, "write") == 0;
+    const std::optional<unsigned> value = parseNumber(args.at(2), isWrite ? 0xFFFFFFFFu : 0xFFu);
+    if (!value) {
+        err << QStringLiteral("Bad value \"%1\": a number%2, decimal or 0x hex.\n")
+                   .arg(args.at(2), isWrite ? QString() : QStringLiteral(" 0-255"));
+        return Usage;
+    }
+
+    if (!parser.isSet(traceOption)) {
+        QString error;
+        if (env.openDevices)
+            realDevices = env.openDevices(console.state(), error);
+        else
+            error = QStringLiteral("no serial device support in this build");
+        if (!realDevices) {
+            err << QStringLiteral("Cannot open the wall link: %1\n").arg(error);
+            return Refused;
+        }
+        io.target = realDevices.get();
+    }
+
+    const auto p = static_cast<std::uint8_t>(*parameter);
+    const CommandResult result = isWrite
+                                     ? console.buttonWrite(p, *value)
+                                     : console.buttonIncDec(p, static_cast<std::uint8_t>(*value));
+    for (const QString& line : trace.lines())
+        out << line << '\n';
+    if (!result.ok) {
+        err << QStringLiteral("Refused: %1.\n").arg(result.message);
+        return Refused;
+    }
+    return Done;
+}
+
+} // namespace wall

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+namespace wall {
+
+// The five serial devices of the console. Device 1 is the wall link; 2 … 5
+// are the optional separate links to the matrix switchers.
+inline constexpr int kDeviceCount = 5;
+inline constexpr int kWallLink = 1;
+
+// The size of the buffer every read operation hands to readPackage().
+inline constexpr int kReadBufferSize = 20;
+
+// One serial device as the core sees it. Writes are queued and never block;
+// a write to a closed device is dropped. Reads return the next received
+// package without blocking.
+class DeviceLink {
+public:
+    virtual ~DeviceLink() = default;
+    virtual bool isOpen() const = 0;
+    // Queues the block; the bytes go out unchanged, nothing is added.
+    virtual void write(QByteArrayView bytes) = 0;
+    // Copies at most `capacity` bytes of the next package into `buffer` and
+    // drops the rest of it. Returns the number of bytes, or 0 when no package
+    // is waiting.
+    virtual int readPackage(char* buffer, int capacity) = 0;
+};
+
+// Every wait the console makes between device commands.
+class Pacer {
+public:
+    virtual ~Pacer() = default;
+    // Waits `ms` milliseconds; 0 or less is no wait.
+    virtual void pause(int ms) = 0;
+};
+
+// The seam between the core and the outside world: the core receives this,
+// never creates devices itself.
+class DeviceIo {
+public:
+    virtual ~DeviceIo() = default;
+    // device is 1 … kDeviceCount.
+    virtual DeviceLink& link(int device) = 0;
+    virtual Pacer& pacer() = 0;
+};
+
+} // namespace wall

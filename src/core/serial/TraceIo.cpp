@@ -1,0 +1,84 @@
+#include "TraceIo.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cstring>
+
+namespace wall {
+
+QString hexBytes(QByteArrayView bytes) {
+    return QString::fromLatin1(bytes.toByteArray().toHex(' ').toUpper());
+}
+
+class TraceIo::Link final : public DeviceLink {
+public:
+    Link(TraceIo& owner, int device) : owner_(owner), device_(device) {}
+
+    bool isOpen() const override { return open_; }
+
+    void write(QByteArrayView bytes) override {
+        if (!open_)
+            return;
+        owner_.lines_.append(QStringLiteral("write %1 %2").arg(device_).arg(hexBytes(bytes)));
+    }
+
+    int readPackage(char* buffer, int capacity) override {
+        if (!open_ || replies_.isEmpty() || capacity <= 0)
+            return 0;
+        const QByteArray package = replies_.takeFirst();
+        const int n = std::min<int>(capacity, static_cast<int>(package.size()));
+        std::memcpy(buffer, package.constData(), static_cast<size_t>(n));
+        return n;
+    }
+
+    TraceIo& owner_;
+    int device_;
+    bool open_ = true;
+    QList<QByteArray> replies_;
+};
+
+class TraceIo::TracePacer final : public Pacer {
+public:
+    explicit TracePacer(TraceIo& owner) : owner_(owner) {}
+    void pause(int ms) override {
+        if (ms <= 0)
+            return;
+        owner_.clockMs_ += ms;
+        owner_.lines_.append(QStringLiteral("pause %1").arg(ms));
+    }
+    TraceIo& owner_;
+};
+
+TraceIo::TraceIo() : pacer_(std::make_unique<TracePacer>(*this)) {
+    for (int i = 0; i < kDeviceCount; ++i)
+        links_[static_cast<size_t>(i)] = std::make_unique<Link>(*this, i + 1);
+}
+
+TraceIo::~TraceIo() = default;
+
+DeviceLink& TraceIo::link(int device) {
+    Q_ASSERT(device >= 1 && device <= kDeviceCount);
+    return *links_[static_cast<size_t>(std::clamp(device, 1, kDeviceCount) - 1)];
+}
+
+Pacer& TraceIo::pacer() {
+    return *pacer_;
+}
+
+void TraceIo::queueReply(int device, QByteArray package) {
+    static_cast<Link&>(link(device)).replies_.append(std::move(package));
+}
+
+void TraceIo::setOpen(int device, bool open) {
+    static_cast<Link&>(link(device)).open_ = open;
+}
+
+QString TraceIo::text() const {
+    QString all;
+    for (const QString& line : lines_)
+        all += line + QLatin1Char('\n');
+    return all;
+}
+
+} // namespace wall

@@ -1,0 +1,161 @@
+#include "Wallctl.h"
+#include "support/IniFixture.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include <vector>
+
+#include <gmock/gmock.h>
+
+using namespace wall;
+
+namespace {
+
+class WallctlTest : public wall::test::IniFixture {
+protected:
+    struct Run {
+        int code;
+        QString out;
+        QString err;
+    };
+
+    Run run(QStringList args) {
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        WallctlEnvironment env;
+        env.defaultSettingsPath = path();
+        env.executableDir = dirPath();
+        args.prepend(QStringLiteral("wallctl"));
+        const int code = runWallctl(args, outStream, errStream, env);
+        outStream.flush();
+        errStream.flush();
+        return {code, out, err};
+    }
+
+    Run trace(const QByteArray& settings, const std::vector<const char*>& args) {
+        writeFile(settings);
+        QStringList list{QStringLiteral("--trace")};
+        for (const char* a : args)
+            list << QString::fromUtf8(a);
+        return run(list);
+    }
+};
+
+TEST_F(WallctlTest, TracesTheExactFramesOfEachFormat) {
+    struct Case {
+        const char* what;
+        QByteArray settings;
+        std::vector<const char*> args;
+        const char* trace;
+    };
+    const Case cases[] = {
+        {"brightness 50 in format 0",
+         "[SETTING]\nCmdForm=0\n",
+         {"--select", "1:2-2:3", "write", "0x41", "50"},
+         "write 1 FB B1 12 23 41 32 AE\n"},
+        {"format 1 from the board-10 default",
+         "[System]\nBoardSel=10\n",
+         {"--select", "1:1", "write", "65", "300"},
+         "write 1 FB B1 11 11 41 2C 01 AE\n"},
+        {"CmdForm in the file wins over the board default",
+         "[System]\nBoardSel=10\n[SETTING]\nCmdForm=0\n",
+         {"--select", "1:1", "write", "65", "50"},
+         "write 1 FB B1 11 11 41 32 AE\n"},
+        {"format 2 rows 3-4, columns 1-5",
+         "[SETTING]\nCmdForm=2\nRow=4\nCol=5\n",
+         {"--select", "3:1-4:5", "write", "0x41", "0x32"},
+         "write 1 FB B1 03 01 04 05 41 32 AE\n"},
+        {"step in format 1 has a zero high byte",
+         "[SETTING]\nCmdForm=1\n",
+         {"--select", "2:2", "step", "0x41", "1"},
+         "write 1 FB B0 22 22 41 01 00 AE\n"},
+        {"the whole wall by default",
+         "[SETTING]\nRow=2\nCol=3\n",
+         {"step", "0x10", "1"},
+         "write 1 FB B0 11 23 10 01 AE\n"},
+        {"corners given in any order",
+         "[SETTING]\nCmdForm=2\n",
+         {"--select", "3:3-2:1", "step", "0x41", "0"},
+         "write 1 FB B0 02 01 03 03 41 00 AE\n"},
+        {"a 16-row wall in format 2",
+         "[SETTING]\nCmdForm=2\nRow=16\nCol=16\n",
+         {"step", "16", "0"},
+         "write 1 FB B0 01 01 10 10 10 00 AE\n"},
+    };
+    for (const Case& c : cases) {
+        const Run r = trace(c.settings, c.args);
+        EXPECT_EQ(r.code, 0) << c.what << ": " << r.err.toStdString();
+        EXPECT_EQ(r.out, QLatin1String(c.trace)) << c.what;
+        EXPECT_TRUE(r.err.isEmpty()) << c.what << ": " << r.err.toStdString();
+    }
+}
+
+TEST_F(WallctlTest, RefusedCommandsSendNothingAndSayWhy) {
+    struct Case {
+        const char* what;
+        QByteArray settings;
+        std::vector<const char*> args;
+        int code;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"selection outside the wall",
+         "",
+         {"--select", "4:1", "write", "65", "1"},
+         1,
+         "outside the 3 x 3 wall"},
+        {"row 0 does not exist", "", {"--select", "0:1", "write", "65", "1"}, 1, "outside"},
+        {"16 rows cannot be addressed in format 0",
+         "[SETTING]\nRow=16\n",
+         {"step", "16", "1"},
+         1,
+         "rows and columns 1 to 15"},
+        {"value too large for format 0", "", {"write", "65", "256"}, 1, "does not fit"},
+        {"bad selection text", "", {"--select", "1-2", "write", "65", "1"}, 2, "Bad selection"},
+        {"parameter above a byte", "", {"write", "256", "1"}, 2, "Bad parameter"},
+        {"step value above a byte", "", {"step", "65", "0x100"}, 2, "Bad value"},
+        {"not a number", "", {"write", "65", "ten"}, 2, "Bad value"},
+        {"unknown command", "", {"blink"}, 2, "Unknown command"},
+        {"missing value", "", {"write", "65"}, 2, "Usage"},
+    };
+    for (const Case& c : cases) {
+        const Run r = trace(c.settings, c.args);
+        EXPECT_EQ(r.code, c.code) << c.what;
+        EXPECT_TRUE(r.out.isEmpty()) << c.what << ": " << r.out.toStdString();
+        EXPECT_THAT(r.err.toStdString(), testing::HasSubstr(c.message)) << c.what;
+    }
+}
+
+TEST_F(WallctlTest, AClampedWallSizeIsReportedOnStderrOnly) {
+    const Run r = trace("[SETTING]\nRow=0\nCol=40\n", {"step", "16", "1"});
+    EXPECT_EQ(r.code, 1) << "30 columns cannot be addressed in format 0";
+    EXPECT_THAT(r.err.toStdString(), testing::HasSubstr("outside 1-30"));
+
+    const Run ok = trace("[SETTING]\nRow=0\nCol=2\n", {"step", "16", "1"});
+    EXPECT_EQ(ok.code, 0);
+    EXPECT_EQ(ok.out, QStringLiteral("write 1 FB B0 11 12 10 01 AE\n")) << "1 x 2 wall";
+    EXPECT_THAT(ok.err.toStdString(), testing::HasSubstr("using a 1 x 2 wall"));
+}
+
+TEST_F(WallctlTest, WithoutTraceAMissingWallLinkFails) {
+    writeFile("");
+    const Run r = run({QStringLiteral("write"), QStringLiteral("65"), QStringLiteral("50")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_THAT(r.err.toStdString(), testing::HasSubstr("Cannot open the wall link"));
+}
+
+TEST_F(WallctlTest, SettingsOptionNamesTheFile) {
+    writeFile("[SETTING]\nCmdForm=2\n");
+    const QString other = dirPath() + QStringLiteral("/other.ini");
+    const Run r = run(QStringList{
+        QStringLiteral("--trace"), QStringLiteral("--settings"), other, QStringLiteral("--select"),
+        QStringLiteral("1:1"), QStringLiteral("step"), QStringLiteral("65"), QStringLiteral("1")});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, QStringLiteral("write 1 FB B0 11 11 41 01 AE\n"))
+        << "other.ini has no CmdForm";
+    EXPECT_TRUE(QFile::exists(other)) << "created empty";
+}
+
+} // namespace

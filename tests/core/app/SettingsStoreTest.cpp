@@ -1,0 +1,240 @@
+#include "app/SettingsStore.h"
+#include "support/IniFixture.h"
+
+#include <QFile>
+#include <QStringEncoder>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace wall;
+using wall::test::IniFixture;
+
+namespace {
+
+class SettingsStoreTest : public IniFixture {};
+
+TEST_F(SettingsStoreTest, MissingFileIsCreatedEmptyAndEveryReadGivesItsDefault) {
+    ASSERT_FALSE(fileExists());
+    SettingsStore store(path());
+    {
+        SettingsScope ini = store.open();
+        EXPECT_EQ(ini.readInt("SETTING", "Row", 3), 3);
+        EXPECT_TRUE(ini.readBool("SETTING", "AutoPowerOn", true));
+        EXPECT_EQ(ini.readText("SETTING", "Caption", QStringLiteral("x")), QStringLiteral("x"));
+        EXPECT_TRUE(ini.release());
+    }
+    EXPECT_TRUE(fileExists());
+    EXPECT_TRUE(readFile().isEmpty()) << "reading alone must not write anything";
+}
+
+TEST_F(SettingsStoreTest, UnusableValuesGiveTheDefault) {
+    writeFile("[SETTING]\n"
+              "Empty=\n"
+              "Word=abc\n"
+              "Trailing=12abc\n"
+              "Huge=99999999999\n"
+              "Spaces=  42  \n"
+              "Negative=-7\n"
+              "Hex=0x1F\n"
+              "Pascal=$10\n"
+              "garbage line without equals\n"
+              "=no key\n");
+    SettingsStore store(path());
+    SettingsScope ini = store.open();
+    struct Case {
+        const char* key;
+        int expected;
+    };
+    const Case cases[] = {{"Empty", -1}, {"Word", -1},   {"Trailing", -1},
+                          {"Huge", -1},  {"Spaces", 42}, {"Negative", -7},
+                          {"Hex", 31},   {"Pascal", 16}, {"Missing", -1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ini.readInt("SETTING", c.key, -1), c.expected) << c.key;
+    EXPECT_EQ(ini.readInt("NoSuchSection", "Row", 5), 5);
+}
+
+TEST_F(SettingsStoreTest, BooleansReadNonZeroAsTrueAndWriteOneOrZero) {
+    writeFile("[B]\nTwo=2\nZero=0\nMinus=-1\n");
+    SettingsStore store(path());
+    {
+        SettingsScope ini = store.open();
+        EXPECT_TRUE(ini.readBool("B", "Two", false));
+        EXPECT_FALSE(ini.readBool("B", "Zero", true));
+        EXPECT_TRUE(ini.readBool("B", "Minus", false));
+        ini.writeBool("B", "Two", true);
+        ini.writeBool("B", "Zero", false);
+        ini.writeInt("B", "Minus", -123);
+    }
+    EXPECT_EQ(readFile(), QByteArray("[B]\nTwo=1\nZero=0\nMinus=-123\n"));
+}
+
+TEST_F(SettingsStoreTest, SectionsAndKeysAreCaseInsensitive) {
+    writeFile("[setting]\nrow=7\n[YbCommDevice1 Com Set]\nPORTNO=4\n");
+    SettingsStore store(path());
+    {
+        SettingsScope ini = store.open();
+        EXPECT_EQ(ini.readInt("SETTING", "Row", 0), 7);
+        EXPECT_EQ(ini.readInt("ybcommdevice1 com set", "PortNo", 0), 4);
+        ini.writeInt("Setting", "ROW", 8);
+    }
+    // The existing spelling is kept; no second key appears.
+    EXPECT_EQ(readFile(), QByteArray("[setting]\nrow=8\n[YbCommDevice1 Com Set]\nPORTNO=4\n"));
+}
+
+TEST_F(SettingsStoreTest, EverythingElseInTheFileSurvivesASaveByteForByte) {
+    const QByteArray original = "; written by an installer\r\n"
+                                "\r\n"
+                                "[Vendor]\r\n"
+                                "Serial = ABC-123\r\n"
+                                "a line that is neither\r\n"
+                                "; the wall\r\n"
+                                "[SETTING]\r\n"
+                                "Zeta=1\r\n"
+                                "Row=3\r\n"
+                                "Alpha=2\r\n"
+                                "\r\n"
+                                "[Unit1]\r\n"
+                                "Source0=2\r\n";
+    writeFile(original);
+    SettingsStore store(path());
+    {
+        SettingsScope ini = store.open();
+        ini.writeInt("SETTING", "Row", 4);           // rewrites its own line only
+        ini.writeInt("SETTING", "Col", 5);           // after the section's last key
+        ini.writeInt("Wall", "WallCustomColors", 1); // a new section at the end
+    }
+    QByteArray expected = original;
+    expected.replace("Row=3\r\nAlpha=2\r\n", "Row=4\r\nAlpha=2\r\nCol=5\r\n");
+    expected += "[Wall]\r\nWallCustomColors=1\r\n";
+    EXPECT_EQ(readFile(), expected);
+}
+
+TEST_F(SettingsStoreTest, FilesFromOtherEditorsAreRead) {
+    struct Case {
+        const char* what;
+        QByteArray file;
+        int row;
+    };
+    const Case cases[] = {
+        {"a byte-order mark", "\xEF\xBB\xBF[SETTING]\nRow=4\n", 4},
+        {"blanks around the name and the sign", "  [ SETTING ]  \n  Row =  5 \n", 5},
+        {"a quoted value", "[SETTING]\nRow=\"6\"\n", 6},
+        {"a repeated section: the first key wins", "[SETTING]\nRow=7\n[X]\n[setting]\nRow=8\n", 7},
+        {"keys before any section belong to none", "Row=9\n[SETTING]\n", -1},
+        {"no final line break", "[SETTING]\nRow=10", 10},
+    };
+    for (const Case& c : cases) {
+        writeFile(c.file);
+        SettingsStore store(path());
+        EXPECT_EQ(store.open().readInt("SETTING", "Row", -1), c.row) << c.what;
+    }
+
+    // A byte-order mark and a repeated section are kept on saving.
+    writeFile("\xEF\xBB\xBF[SETTING]\nRow=7\n[setting]\nCol=1\n");
+    SettingsStore store(path());
+    {
+        SettingsScope ini = store.open();
+        ini.writeInt("SETTING", "Col", 2);
+        ini.writeInt("SETTING", "Caption", 3);
+    }
+    EXPECT_EQ(readFile(),
+              QByteArray("\xEF\xBB\xBF[SETTING]\nRow=7\nCaption=3\n[setting]\nCol=2\n"));
+}
+
+TEST_F(SettingsStoreTest, ScopeSavesOnceWhenReleasedAndNotBefore) {
+    SettingsStore store(path());
+    SettingsScope ini = store.open();
+    ini.writeInt("SETTING", "Row", 5);
+    ini.writeInt("SETTING", "Col", 6);
+    EXPECT_TRUE(readFile().isEmpty()) << "writes are kept until the scope is released";
+    ASSERT_TRUE(ini.release());
+    EXPECT_EQ(readFile(), QByteArray("[SETTING]\nRow=5\nCol=6\n"));
+}
+
+TEST_F(SettingsStoreTest, AnOutsideEditIsSeenByTheNextScope) {
+    writeFile("[SETTING]\nRow=3\n");
+    SettingsStore store(path());
+    EXPECT_EQ(store.open().readInt("SETTING", "Row", 0), 3);
+    writeFile("[SETTING]\nRow=12\nCol=9\n");
+    SettingsScope ini = store.open();
+    EXPECT_EQ(ini.readInt("SETTING", "Row", 0), 12);
+    EXPECT_EQ(ini.readInt("SETTING", "Col", 0), 9);
+}
+
+TEST_F(SettingsStoreTest, TextIsWrittenAsUtf8AndLegacyChineseIsReadAsGb18030) {
+    const QString plan = QStringLiteral("方案一");
+    QStringEncoder toGb("GB18030");
+    writeFile("[Wall]\nWall_Mode0=" + QByteArray(toGb(QStringLiteral("会议模式"))) +
+              "\nWall_Mode1=" + plan.toUtf8() + "\n");
+    SettingsStore store(path());
+    {
+        SettingsScope ini = store.open();
+        EXPECT_EQ(ini.readText("Wall", "Wall_Mode0"), QStringLiteral("会议模式"));
+        EXPECT_EQ(ini.readText("Wall", "Wall_Mode1"), plan);
+        ini.writeText("Wall", "Wall_Mode2", QStringLiteral("夜间\n模式"));
+    }
+    EXPECT_TRUE(readFile().endsWith(QStringLiteral("Wall_Mode2=夜间 模式\n").toUtf8()))
+        << "UTF-8, and a line break cannot split the key";
+}
+
+TEST_F(SettingsStoreTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
+    // A file-size limit makes the disk "full" for this process, even as root.
+    const QByteArray original = "[SETTING]\nRow=3\n";
+    writeFile(original);
+    SettingsStore store(path());
+    QStringList reported;
+    store.setErrorSink([&](const QString& m) { reported << m; });
+
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    QString error;
+    bool saved = true;
+    {
+        SettingsScope ini = store.open();
+        ini.writeText("SETTING", "Caption", QString(200, QLatin1Char('x')));
+        saved = ini.release(&error);
+    }
+    {
+        // The same through the destructor: reported to the sink, never silent.
+        SettingsScope ini = store.open();
+        ini.writeText("SETTING", "Caption", QString(300, QLatin1Char('y')));
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(error.contains(path())) << error.toStdString();
+    EXPECT_EQ(reported.size(), 1);
+    EXPECT_EQ(readFile(), original);
+    EXPECT_EQ(store.open().readText("SETTING", "Caption"), QString())
+        << "after a failed save the next scope sees the file as it is";
+}
+
+TEST_F(SettingsStoreTest, AFolderThatCannotHoldTheFileIsReported) {
+    // A path below a regular file can be neither created nor saved.
+    writeFile("[SETTING]\n");
+    SettingsStore store(path() + QStringLiteral("/Setting.ini"));
+    QStringList reported;
+    store.setErrorSink([&](const QString& m) { reported << m; });
+    SettingsScope ini = store.open();
+    EXPECT_EQ(ini.readInt("SETTING", "Row", 3), 3);
+    ini.writeInt("SETTING", "Row", 4);
+    QString error;
+    EXPECT_FALSE(ini.release(&error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(reported.isEmpty()) << "the failed creation is reported";
+}
+
+TEST(IndexedKey, BuildsTheStoredKeyForms) {
+    EXPECT_EQ(indexedKey("Source", 12), "Source12");
+    EXPECT_EQ(indexedKey("Wall_Mode", 47, "_En"), "Wall_Mode47_En");
+    EXPECT_EQ(indexedKey("", 3, "PopStart"), "3PopStart");
+}
+
+} // namespace

@@ -1,0 +1,49 @@
+#include "wall/BoardSources.h"
+
+#include <gtest/gtest.h>
+
+using namespace wall;
+
+namespace {
+
+TEST(BoardSources, NamesDifferPerBoard) {
+    struct Case {
+        int board, code;
+        const char* shortName;
+        const char* longName;
+    };
+    const Case cases[] = {
+        {4, 10, "DVI", "DVI"},     {5, 10, "DVI1", "DVI1"},  {2, 11, "DP", "DP"},
+        {6, 10, "HDMI1", "HDMI1"}, {8, 6, "QUAD", "QUAD"},   {0, 1, "RGB", "RGBHV"},
+        {3, 7, "SV", "SVIDEO"},    {9, 9, "YUV2", "YPBPR2"}, {5, 6, "", "AV5"},
+        {5, 8, "", "YPBPR"},       {7, 12, "", ""},          {12, 0, "", ""},
+        {-1, 0, "", ""},           {4, 13, "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(boardSourceName(c.board, c.code), QLatin1String(c.shortName))
+            << c.board << "/" << c.code;
+        EXPECT_EQ(boardSourceLongName(c.board, c.code), QLatin1String(c.longName))
+            << c.board << "/" << c.code;
+    }
+    ASSERT_EQ(boardSourceList(1).size(), 5u);
+    EXPECT_EQ(boardSourceList(1)[3], 10);
+    EXPECT_TRUE(boardSourceList(12).empty());
+}
+
+TEST(BoardSources, WireTranslationsBothWays) {
+    const int toWire[] = {12, 13, 0, 1, 2, 3, 4, 9, 11, 16, 14, 15};
+    for (int code = 0; code < 12; ++code)
+        EXPECT_EQ(sourceToWire(code), toWire[code]) << code;
+    EXPECT_FALSE(sourceToWire(12));
+    // Every source the console sends reads back as itself.
+    for (int code = 0; code < 12; ++code)
+        EXPECT_EQ(sourceFromWire(*sourceToWire(code)), code) << code;
+    EXPECT_EQ(sourceFromWire(5), 0);
+    EXPECT_EQ(sourceFromWire(18), 12);
+    EXPECT_EQ(sourceFromWire(27), 16);
+    EXPECT_EQ(sourceFromWire(29), 15);
+    EXPECT_FALSE(sourceFromWire(30));
+    EXPECT_FALSE(sourceFromWire(-1));
+}
+
+} // namespace
