@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace wall {
 
@@ -16,7 +17,7 @@ Console::Console(SettingsStore& store, DeviceIo& io)
 Console::~Console() = default;
 
 StartupReport Console::load(const QString& executableDir) {
-    *state_ = ConsoleState();
+    state_ = std::make_unique<ConsoleState>();
     return loadConsoleState(store_, *state_, executableDir);
 }
 
@@ -42,8 +43,11 @@ CommandResult Console::sendToSelection(ScreenCommand command, std::uint8_t param
 }
 
 QString defaultSettingsPath() {
+    // Folder permissions do not tell the whole story (Windows virtualises
+    // Program Files): try to create a file there.
     const QString besideExecutable = QCoreApplication::applicationDirPath();
-    if (QFileInfo(besideExecutable).isWritable())
+    QTemporaryFile probe(QDir(besideExecutable).filePath(QStringLiteral("probe-XXXXXX")));
+    if (probe.open())
         return QDir(besideExecutable).filePath(QStringLiteral("Setting.ini"));
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);

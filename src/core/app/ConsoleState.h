@@ -68,7 +68,9 @@ struct ConsoleState {
     std::array<int, kColourCoordinateCount> colourCoordinates{};
 
     ConsoleState();
-    SerialSettings& serialDevice(int device) { return serial[size_t(device - 1)]; }
+    // device is 1 … kDeviceCount.
+    SerialSettings& serialDevice(int device) { return serial.at(size_t(device - 1)); }
+    const SerialSettings& serialDevice(int device) const { return serial.at(size_t(device - 1)); }
 };
 
 // What start-up had to correct in the file, one message per fact, for the

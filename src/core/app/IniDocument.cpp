@@ -65,6 +65,17 @@ std::optional<KeyValue> keyValue(std::string_view line) {
     return KeyValue{key, value};
 }
 
+// Names and values that would read back as something else are not written.
+bool storable(std::string_view section, std::string_view key, std::string_view value) {
+    const auto has = [](std::string_view s, std::string_view chars) {
+        return s.find_first_of(chars) != std::string_view::npos;
+    };
+    const bool sectionOk = !section.empty() && trim(section) == section && !has(section, "]\r\n");
+    const bool keyOk = !key.empty() && trim(key) == key && !has(key, "=\r\n") &&
+                       key.front() != ';' && key.front() != '#' && key.front() != '[';
+    return sectionOk && keyOk && !has(value, "\r\n");
+}
+
 } // namespace
 
 std::size_t IniDocument::NoCaseHash::operator()(std::string_view s) const {
@@ -181,7 +192,8 @@ std::optional<std::string_view> IniDocument::value(std::string_view section,
     const auto k = keys_.find(KeyRef{*s, key});
     if (k == keys_.end())
         return std::nullopt;
-    return keyValue(lineAt(k->second).text)->value;
+    const auto kv = keyValue(lineAt(k->second).text);
+    return kv ? std::optional(kv->value) : std::nullopt;
 }
 
 std::uint32_t IniDocument::sectionFor(std::string_view name) {
@@ -201,11 +213,13 @@ std::uint32_t IniDocument::sectionFor(std::string_view name) {
 }
 
 bool IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
+    if (!storable(section, key, value))
+        return false;
     const std::uint32_t sectionNumber = sectionFor(section);
     Section& sec = sections_[sectionNumber];
     if (const auto k = keys_.find(KeyRef{sectionNumber, key}); k != keys_.end()) {
         Line& line = lineAt(k->second);
-        const KeyValue old = *keyValue(line.text);
+        const KeyValue old = keyValue(line.text).value_or(KeyValue{key, {}});
         if (old.value == value && trim(value) == value)
             return false;
         std::string text;

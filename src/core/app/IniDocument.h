@@ -26,9 +26,17 @@ class IniDocument {
 public:
     IniDocument();
     explicit IniDocument(QByteArray content);
+    // The index views the document's own text: moving keeps it valid, a copy
+    // would not.
+    IniDocument(IniDocument&&) = default;
+    IniDocument& operator=(IniDocument&&) = default;
+    IniDocument(const IniDocument&) = delete;
+    IniDocument& operator=(const IniDocument&) = delete;
 
     std::optional<std::string_view> value(std::string_view section, std::string_view key) const;
-    // Returns false when the key already held exactly this value.
+    // Returns false when the key already held exactly this value, or when the
+    // section or key cannot be stored (empty, a line break, '=' in a key, ']'
+    // in a section, a key that starts like a comment or a section).
     bool setValue(std::string_view section, std::string_view key, std::string_view value);
 
     std::string serialize() const;

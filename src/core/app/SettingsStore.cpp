@@ -94,6 +94,9 @@ void SettingsStore::report(const QString& message) const {
 }
 
 SettingsScope SettingsStore::open() {
+    if (openScopes_ > 0)
+        return SettingsScope(this); // nested: share the document in use
+
     QFileInfo info(path_);
     if (!info.exists()) {
         QFile create(path_);
@@ -103,29 +106,25 @@ SettingsScope SettingsStore::open() {
         info.refresh();
     }
 
-    // A scope opened inside another one (a handler calling a helper that
-    // opens its own) works on a fresh parse rather than the shared cache.
-    const bool cacheUsable = !inScope_ && cached_ && cached_->fromDisk && info.exists() &&
-                             info.size() == cached_->size &&
-                             info.lastModified() == cached_->modified;
-    if (cacheUsable)
-        return SettingsScope(this, std::move(cached_));
-
-    cached_.reset();
-    auto doc = std::make_unique<Document>();
-    QFile file(path_);
-    if (file.open(QIODevice::ReadOnly)) {
-        doc->ini = IniDocument(file.readAll());
-        doc->size = info.size();
-        doc->modified = info.lastModified();
-        doc->fromDisk = true;
-    } else if (info.exists()) {
-        report(QStringLiteral("Cannot read %1: %2").arg(path_, file.errorString()));
+    const bool cacheUsable = doc_ && doc_->fromDisk && info.exists() && info.size() == doc_->size &&
+                             info.lastModified() == doc_->modified;
+    if (!cacheUsable) {
+        doc_ = std::make_unique<Document>();
+        dirty_ = false;
+        QFile file(path_);
+        if (file.open(QIODevice::ReadOnly)) {
+            doc_->ini = IniDocument(file.readAll());
+            doc_->size = info.size();
+            doc_->modified = info.lastModified();
+            doc_->fromDisk = true;
+        } else if (info.exists()) {
+            report(QStringLiteral("Cannot read %1: %2").arg(path_, file.errorString()));
+        }
     }
-    return SettingsScope(this, std::move(doc));
+    return SettingsScope(this);
 }
 
-bool SettingsStore::save(Document& doc, QString* error) {
+bool SettingsStore::save(QString* error) {
     auto fail = [&](const QString& why) {
         const QString message = QStringLiteral("Cannot save %1: %2").arg(path_, why);
         if (error)
@@ -137,7 +136,7 @@ bool SettingsStore::save(Document& doc, QString* error) {
     if (before.exists() && !before.isWritable())
         return fail(QStringLiteral("the file is read-only"));
 
-    const std::string text = doc.ini.serialize();
+    const std::string text = doc_->ini.serialize();
 
     // Unbuffered, so that a short write (disk full, size limit) shows in the
     // count below instead of being lost in a flush that commit() ignores.
@@ -154,21 +153,31 @@ bool SettingsStore::save(Document& doc, QString* error) {
         return fail(out.errorString());
 
     const QFileInfo after(path_);
-    doc.size = after.size();
-    doc.modified = after.lastModified();
-    doc.fromDisk = true;
+    doc_->size = after.size();
+    doc_->modified = after.lastModified();
+    doc_->fromDisk = true;
+    dirty_ = false;
     return true;
 }
 
-SettingsScope::SettingsScope(SettingsStore* store, std::unique_ptr<SettingsStore::Document> doc)
-    : store_(store), doc_(std::move(doc)) {
-    store_->inScope_ = true;
+void SettingsStore::endScope(bool saveFailed) {
+    --openScopes_;
+    // After a failed save the next scope must see the file as it really is;
+    // the unsaved writes stay only while an enclosing scope may still save.
+    if (openScopes_ == 0 && saveFailed) {
+        doc_.reset();
+        dirty_ = false;
+    }
+}
+
+SettingsScope::SettingsScope(SettingsStore* store) : store_(store) {
+    ++store_->openScopes_;
 }
 
 SettingsScope::SettingsScope(SettingsScope&& other) noexcept
-    : store_(other.store_), doc_(std::move(other.doc_)), dirty_(other.dirty_) {
+    : store_(other.store_), wrote_(other.wrote_) {
     other.store_ = nullptr;
-    other.dirty_ = false;
+    other.wrote_ = false;
 }
 
 SettingsScope::~SettingsScope() {
@@ -181,27 +190,25 @@ SettingsScope::~SettingsScope() {
 }
 
 bool SettingsScope::release(QString* error) {
-    if (!store_ || !doc_)
+    SettingsStore* store = std::exchange(store_, nullptr);
+    if (!store)
         return true;
     bool ok = true;
-    if (dirty_)
-        ok = store_->save(*doc_, error);
-    dirty_ = false;
-    store_->inScope_ = false;
-    // Keep the parse for the next scope only when it matches the disk; after
-    // a failed save the next scope must see the file as it really is.
-    if (ok && doc_->fromDisk)
-        store_->cached_ = std::move(doc_);
-    doc_.reset();
-    store_ = nullptr;
+    // A scope saves what it wrote; the outermost one also retries what an
+    // inner scope failed to save.
+    const bool outermost = store->openScopes_ == 1;
+    if (store->dirty_ && store->doc_ && (wrote_ || outermost))
+        ok = store->save(error);
+    store->endScope(!ok);
+    wrote_ = false;
     return ok;
 }
 
 std::optional<std::string_view> SettingsScope::rawValue(std::string_view section,
                                                         std::string_view key) const {
-    if (!doc_)
+    if (!store_ || !store_->doc_)
         return std::nullopt;
-    return doc_->ini.value(section, key);
+    return store_->doc_->ini.value(section, key);
 }
 
 bool SettingsScope::hasKey(std::string_view section, std::string_view key) const {
@@ -228,8 +235,12 @@ QString SettingsScope::readText(std::string_view section, std::string_view key,
 
 void SettingsScope::writeRaw(std::string_view section, std::string_view key,
                              std::string_view value) {
-    if (doc_ && doc_->ini.setValue(section, key, value))
-        dirty_ = true; // an unchanged value needs no save
+    if (!store_ || !store_->doc_)
+        return;
+    if (store_->doc_->ini.setValue(section, key, value)) {
+        store_->dirty_ = true; // an unchanged value needs no save
+        wrote_ = true;
+    }
 }
 
 void SettingsScope::writeInt(std::string_view section, std::string_view key, int value) {

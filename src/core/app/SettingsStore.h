@@ -16,7 +16,8 @@ class SettingsScope;
 // values, and releases the scope, which saves once and atomically when
 // anything was written. The parsed file is kept between scopes and reused as
 // long as the file on disk has not changed (size and time stamp), so an edit
-// made outside the console is picked up by the next scope.
+// made outside the console is picked up by the next scope. Scopes opened
+// while another is open (a handler calling a helper) share its document.
 //
 // Sections and keys are case-insensitive (ASCII). A missing, empty or
 // unparsable value reads as the caller's default. Unknown sections, keys and
@@ -47,12 +48,14 @@ private:
     struct Document;
 
     void report(const QString& message) const;
-    bool save(Document& doc, QString* error);
+    bool save(QString* error);
+    void endScope(bool saveFailed);
 
     QString path_;
     ErrorSink errorSink_;
-    std::unique_ptr<Document> cached_;
-    bool inScope_ = false;
+    std::unique_ptr<Document> doc_; // the parse shared by the open scopes and kept after
+    int openScopes_ = 0;
+    bool dirty_ = false; // written since the last successful save
 };
 
 class SettingsScope {
@@ -79,14 +82,13 @@ public:
 
 private:
     friend class SettingsStore;
-    SettingsScope(SettingsStore* store, std::unique_ptr<SettingsStore::Document> doc);
+    explicit SettingsScope(SettingsStore* store);
 
     std::optional<std::string_view> rawValue(std::string_view section, std::string_view key) const;
     void writeRaw(std::string_view section, std::string_view key, std::string_view value);
 
     SettingsStore* store_;
-    std::unique_ptr<SettingsStore::Document> doc_;
-    bool dirty_ = false;
+    bool wrote_ = false;
 };
 
 // Builds an indexed key such as "Source12" or "H3V0" without allocations on

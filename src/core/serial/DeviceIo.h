@@ -2,8 +2,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 
 namespace wall {
+
+struct SerialSettings;
 
 // The five serial devices of the console. Device 1 is the wall link; 2 … 5
 // are the optional separate links to the matrix switchers.
@@ -20,6 +23,10 @@ class DeviceLink {
 public:
     virtual ~DeviceLink() = default;
     virtual bool isOpen() const = 0;
+    // Opens (or reopens) the port with these settings. On failure returns
+    // false with the system's own error text.
+    virtual bool open(const SerialSettings& settings, QString& error) = 0;
+    virtual void close() = 0;
     // Queues the block; the bytes go out unchanged, nothing is added.
     virtual void write(QByteArrayView bytes) = 0;
     // Copies at most `capacity` bytes of the next package into `buffer` and

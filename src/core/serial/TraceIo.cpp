@@ -16,6 +16,11 @@ public:
     Link(TraceIo& owner, int device) : owner_(owner), device_(device) {}
 
     bool isOpen() const override { return open_; }
+    bool open(const SerialSettings&, QString&) override {
+        open_ = true;
+        return true;
+    }
+    void close() override { open_ = false; }
 
     void write(QByteArrayView bytes) override {
         if (!open_)
@@ -58,8 +63,7 @@ TraceIo::TraceIo() : pacer_(std::make_unique<TracePacer>(*this)) {
 TraceIo::~TraceIo() = default;
 
 DeviceLink& TraceIo::link(int device) {
-    Q_ASSERT(device >= 1 && device <= kDeviceCount);
-    return *links_[static_cast<size_t>(std::clamp(device, 1, kDeviceCount) - 1)];
+    return *links_.at(static_cast<size_t>(device - 1));
 }
 
 Pacer& TraceIo::pacer() {

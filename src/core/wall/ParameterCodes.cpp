@@ -58,8 +58,8 @@ constexpr ParameterCode kCodes[] = {
     {0xC1, 0xC1, "", S, "show version information"},
     {0xC5, 0xC5, "", S, "save system parameters"},
     {0xC6, 0xC6, "", S, "factory initialisation"},
-    {0xC9, 0xC9, "", S | W, "store the present state as plan n"},
-    {0xCA, 0xCA, "", S | W, "recall plan n"},
+    {0xC9, 0xC9, "", S, "store the present state as plan n (write in format 1)"},
+    {0xCA, 0xCA, "", S, "recall plan n (write in format 1)"},
     {0xCE, 0xCE, "", W, "horizontal address of the unit 1-30"},
     {0xCF, 0xCF, "", W, "vertical address of the unit 1-30"},
     {0xD0, 0xE4, "", W | S | R, "optical-engine colour coordinates 0-100"},
@@ -83,10 +83,14 @@ std::span<const ParameterCode> parameterCodes() {
 }
 
 const ParameterCode* findParameter(int code) {
+    // Where a single code also lies in a run, the single code's own row is
+    // the more specific one.
+    const ParameterCode* best = nullptr;
     for (const ParameterCode& row : parameterCodes())
-        if (code >= row.first && code <= row.last)
-            return &row;
-    return nullptr;
+        if (code >= row.first && code <= row.last &&
+            (!best || row.last - row.first < best->last - best->first))
+            best = &row;
+    return best;
 }
 
 std::optional<int> parameterFromFileName(std::string_view name) {

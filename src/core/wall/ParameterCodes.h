@@ -28,7 +28,8 @@ struct ParameterCode {
 
 std::span<const ParameterCode> parameterCodes();
 
-// The row that holds `code` (the first one where two meanings share a code).
+// The most specific row that holds `code` (several codes have two meanings;
+// which applies follows from the board type).
 const ParameterCode* findParameter(int code);
 
 // Command-file names, including the 21 optical-engine colour coordinates

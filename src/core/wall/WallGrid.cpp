@@ -85,8 +85,9 @@ GridMetrics gridMetrics(int windowWidth, int windowHeight, int rows, int cols) {
     m.width = windowWidth - 240;
     rows = std::max(rows, 1);
     cols = std::max(cols, 1);
-    m.rowHeight = (m.height - rows - 1) / rows;
-    m.columnWidth = (m.width - cols - 1) / cols;
+    // A window smaller than the margins gives empty cells, never negative ones.
+    m.rowHeight = std::max((m.height - rows - 1) / rows, 0);
+    m.columnWidth = std::max((m.width - cols - 1) / cols, 0);
     return m;
 }
 

@@ -1,6 +1,7 @@
 #include "app/ConsoleState.h"
 #include "app/SettingsStore.h"
 #include "support/IniFixture.h"
+#include "wall/BoardSources.h"
 
 #include <QDir>
 
@@ -60,6 +61,18 @@ TEST_F(StartupLoadTest, NoSettingsFileGivesTheFactoryConsole) {
     EXPECT_EQ(state->pops.listLeng, 0);
     EXPECT_TRUE(state->roaming.useRoaming);
     EXPECT_EQ(state->timers[7], TimerSystem{});
+}
+
+TEST_F(StartupLoadTest, EveryBoardHasItsReadBackAndFrameFormatDefaults) {
+    //                          board: 0  1  2  3  4  5  6  7  8  9 10 11
+    const int readEnable[kBoardCount] = {0, 0, 0, 1, 0, 0, 0, 1, 1, 0, 1, 1};
+    const int cmdForm[kBoardCount] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
+    for (int board = 0; board < kBoardCount; ++board) {
+        writeFile("[System]\nBoardSel=" + QByteArray::number(board) + "\n");
+        load();
+        EXPECT_EQ(state->settings.bReadEn, readEnable[board]) << "board " << board;
+        EXPECT_EQ(state->settings.CmdForm, cmdForm[board]) << "board " << board;
+    }
 }
 
 TEST_F(StartupLoadTest, BoardDefaultsApplyOnlyWhenTheKeyIsMissing) {

@@ -5,7 +5,9 @@
 #include <QStringEncoder>
 
 #include <csignal>
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#endif
 
 using namespace wall;
 using wall::test::IniFixture;
@@ -178,6 +180,7 @@ TEST_F(SettingsStoreTest, TextIsWrittenAsUtf8AndLegacyChineseIsReadAsGb18030) {
         << "UTF-8, and a line break cannot split the key";
 }
 
+#ifdef Q_OS_UNIX
 TEST_F(SettingsStoreTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
     // A file-size limit makes the disk "full" for this process, even as root.
     const QByteArray original = "[SETTING]\nRow=3\n";
@@ -214,6 +217,37 @@ TEST_F(SettingsStoreTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
     EXPECT_EQ(readFile(), original);
     EXPECT_EQ(store.open().readText("SETTING", "Caption"), QString())
         << "after a failed save the next scope sees the file as it is";
+}
+
+#endif
+
+TEST_F(SettingsStoreTest, NestedScopesShareOneDocument) {
+    SettingsStore store(path());
+    {
+        SettingsScope outer = store.open();
+        outer.writeInt("SETTING", "Row", 4);
+        {
+            SettingsScope inner = store.open();
+            EXPECT_EQ(inner.readInt("SETTING", "Row", 0), 4) << "sees the outer write";
+            inner.writeInt("SETTING", "Col", 5);
+        }
+        EXPECT_EQ(outer.readInt("SETTING", "Col", 0), 5);
+        outer.writeInt("SETTING", "Row", 6);
+    }
+    EXPECT_EQ(readFile(), QByteArray("[SETTING]\nRow=6\nCol=5\n"));
+}
+
+TEST_F(SettingsStoreTest, NamesThatWouldReadBackDifferentlyAreNotWritten) {
+    SettingsStore store(path());
+    {
+        SettingsScope ini = store.open();
+        ini.writeInt("SETTING", "a=b", 1);
+        ini.writeInt("SETTING", ";key", 1);
+        ini.writeInt("SET]TING", "Row", 1);
+        ini.writeInt("", "Row", 1);
+        ini.writeInt("SETTING", "Row", 2);
+    }
+    EXPECT_EQ(readFile(), QByteArray("[SETTING]\nRow=2\n"));
 }
 
 TEST_F(SettingsStoreTest, AFolderThatCannotHoldTheFileIsReported) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace wall;
 
 namespace {
@@ -25,8 +27,27 @@ TEST(BoardSources, NamesDifferPerBoard) {
         EXPECT_EQ(boardSourceLongName(c.board, c.code), QLatin1String(c.longName))
             << c.board << "/" << c.code;
     }
-    ASSERT_EQ(boardSourceList(1).size(), 5u);
-    EXPECT_EQ(boardSourceList(1)[3], 10);
+}
+
+TEST(BoardSources, EachBoardOffersItsSourcesInChooserOrder) {
+    const std::vector<int> expected[kBoardCount] = {
+        {0, 2},
+        {0, 2, 3, 10, 11},
+        {0, 2, 10, 11},
+        {0, 2, 3, 4, 7, 8, 10, 11},
+        {0, 2, 7, 8, 10, 11},
+        {0, 1, 2, 3, 4, 5, 10, 11},
+        {0, 2, 8, 10, 11},
+        {0, 2, 8, 10},
+        {0, 2, 3, 4, 5, 6, 7, 10, 11},
+        {0, 1, 2, 3, 7, 8, 10, 11},
+        {0, 1, 2, 8, 9, 10, 11},
+        {0, 1, 2, 3, 7, 8, 9, 10, 11},
+    };
+    for (int board = 0; board < kBoardCount; ++board) {
+        const auto list = boardSourceList(board);
+        EXPECT_EQ(std::vector<int>(list.begin(), list.end()), expected[board]) << "board " << board;
+    }
     EXPECT_TRUE(boardSourceList(12).empty());
 }
 

@@ -42,6 +42,11 @@ TEST(ParameterCodes, RunsOfCodesAreFound) {
     EXPECT_EQ(findParameter(0x41)->commands, CmdW | CmdS | CmdR);
     EXPECT_EQ(findParameter(0x10)->commands, CmdS);
     EXPECT_EQ(findParameter(0x00), nullptr);
+    // Codes with two meanings find their own row before the colour run.
+    EXPECT_EQ(findParameter(0xDA)->commands, CmdS);
+    EXPECT_EQ(findParameter(0xD7)->commands, CmdW | CmdR);
+    EXPECT_EQ(findParameter(0xD1)->first, 0xD1);
+    EXPECT_EQ(findParameter(0xE0)->first, 0xD0);
 }
 
 } // namespace

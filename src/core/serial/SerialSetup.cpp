@@ -1,0 +1,114 @@
+#include "SerialSetup.h"
+
+#include "DeviceIo.h"
+#include "SerialSettings.h"
+#include "app/ConsoleState.h"
+#include "app/SettingsStore.h"
+
+namespace wall {
+
+int separatePortDevice(MatrixKind kind) {
+    return static_cast<int>(kind) + 2;
+}
+
+bool openDevice(int device, ConsoleState& state, DeviceIo& io, SettingsStore& store,
+                PortSetupUi& ui) {
+    DeviceLink& link = io.link(device);
+    SerialSettings& settings = state.serialDevice(device);
+    if (!link.isOpen()) {
+        QString error;
+        if (!link.open(settings, error))
+            ui.showOpenError(device, error);
+    }
+    if (link.isOpen())
+        return true;
+    SerialSettings edited = settings;
+    if (!ui.editAndOpen(device, edited))
+        return false;
+    settings = edited;
+    SettingsScope ini = store.open();
+    settings.save(ini, device);
+    return link.isOpen();
+}
+
+void openSerialDevices(ConsoleState& state, DeviceIo& io, SettingsStore& store, PortSetupUi& ui) {
+    for (int device = 1; device <= kDeviceCount; ++device)
+        if (device == kWallLink || state.serialDevice(device).portNo != 0)
+            openDevice(device, state, io, store, ui);
+}
+
+void setPortNumber(ConsoleState& state, DeviceIo& io, int device, int portNo) {
+    state.serialDevice(device).portNo = portNo;
+    if (portNo == 0)
+        io.link(device).close();
+}
+
+int& kindFlag(ConsoleState& state, MatrixKind kind) {
+    PortRouting& r = state.routing;
+    switch (kind) {
+    case MatrixKind::AV:
+        return r.avMatrixUseComOnly;
+    case MatrixKind::VGA:
+        return r.vgaMatrixUseComOnly;
+    case MatrixKind::DVI:
+        return r.dviMatrixUseComOnly;
+    case MatrixKind::YUV:
+        break;
+    }
+    return r.yuvMatrixUseComOnly;
+}
+
+void setMatrixUsesSeparatePort(ConsoleState& state, DeviceIo& io, bool ticked) {
+    if (ticked) {
+        state.routing.matrixUseComOnly = 1;
+        for (int k = 0; k < kMatrixKindCount; ++k)
+            kindFlag(state, static_cast<MatrixKind>(k)) = 0;
+        for (int device : {3, 4, 5})
+            setPortNumber(state, io, device, 0);
+    } else {
+        state.routing.matrixUseComOnly = 0;
+        setPortNumber(state, io, 2, 0);
+    }
+}
+
+void setKindUsesSeparatePort(ConsoleState& state, DeviceIo& io, MatrixKind kind, bool ticked) {
+    if (ticked) {
+        state.routing.matrixUseComOnly = 0;
+        kindFlag(state, kind) = 1;
+        for (int k = 0; k < kMatrixKindCount; ++k) {
+            const auto other = static_cast<MatrixKind>(k);
+            if (other != kind && kindFlag(state, other) == 0)
+                setPortNumber(state, io, separatePortDevice(other), 0);
+        }
+    } else {
+        kindFlag(state, kind) = 0;
+        setPortNumber(state, io, separatePortDevice(kind), 0);
+    }
+}
+
+void saveSerialSetup(ConsoleState& state, DeviceIo& io, SettingsStore& store, PortSetupUi& ui) {
+    {
+        SettingsScope ini = store.open();
+        for (int device = 2; device <= kDeviceCount; ++device)
+            ini.writeInt(serialSection(device), "PortNo", state.serialDevice(device).portNo);
+        state.routing.save(ini);
+    }
+    openSerialDevices(state, io, store, ui);
+}
+
+WallLinkStatus wallLinkStatus(int language, const SerialSettings& wallLink, bool open) {
+    const bool chinese = language == 0;
+    const std::optional<int> rate = wallLink.baudRate();
+    const QString rateText = rate ? QString::number(*rate) : QString();
+    WallLinkStatus s;
+    s.port = (chinese ? QStringLiteral("串口: COM") : QStringLiteral("Serial: COM")) +
+             QString::number(wallLink.portNo);
+    s.baud = (chinese ? QStringLiteral("波特率: ") : QStringLiteral("Baud: ")) + rateText;
+    if (chinese)
+        s.state = open ? QStringLiteral("串口状态: 打开") : QStringLiteral("串口状态: 打开失败");
+    else
+        s.state = open ? QStringLiteral("Com Satus: Open") : QStringLiteral("Com Satus: failure");
+    return s;
+}
+
+} // namespace wall
