@@ -10,7 +10,8 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools  # Qt Linguist (translations)
     libgl-dev                        # needed by Qt6Gui's CMake package
     libgtest-dev libgmock-dev libbenchmark-dev
-    socat                            # pseudo-terminal pairs for end-to-end tests
+    fonts-wqy-microhei               # Chinese captions on screen
+    xvfb xauth                       # a display for the console where there is none
 )
 
 missing=()

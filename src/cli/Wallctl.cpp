@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <functional>
 #include <optional>
 
 namespace wall {
@@ -40,15 +41,58 @@ std::optional<Selection> parseSelection(const QString& text) {
                      std::max(r1, r2) - 1};
 }
 
+struct Invocation {
+    Console& console;
+    QStringList args; // the command's own arguments
+    QTextStream& err;
+};
+
+// A command runs and gives its result, or finds its arguments bad, says so
+// and gives nothing (exit 2).
+using Handler = std::function<std::optional<CommandResult>(Invocation&)>;
+
 struct Command {
     const char* name;
     int argumentCount;
     const char* synopsis;
+    Handler run;
 };
 
-constexpr Command kCommands[] = {
-    {"write", 2, "write P V   set parameter P to V on the selection (0xB1)"},
-    {"step", 2, "step P V    step parameter P (V 0 down, 1 up) or trigger action P (0xB0)"},
+std::optional<CommandResult> frameCommand(Invocation& in, bool write) {
+    const std::optional<unsigned> parameter = parseNumber(in.args.at(0), 0xFF);
+    if (!parameter) {
+        in.err << QStringLiteral("Bad parameter \"%1\": a number 0-255, decimal or 0x hex.\n")
+                      .arg(in.args.at(0));
+        return std::nullopt;
+    }
+    const std::optional<unsigned> value = parseNumber(in.args.at(1), write ? 0xFFFFFFFFu : 0xFFu);
+    if (!value) {
+        in.err << QStringLiteral("Bad value \"%1\": a number%2, decimal or 0x hex.\n")
+                      .arg(in.args.at(1), write ? QString() : QStringLiteral(" 0-255"));
+        return std::nullopt;
+    }
+    const auto p = static_cast<std::uint8_t>(*parameter);
+    return write ? in.console.buttonWrite(p, *value)
+                 : in.console.buttonIncDec(p, static_cast<std::uint8_t>(*value));
+}
+
+std::optional<CommandResult> powerCommand(Invocation& in) {
+    const QString& what = in.args.at(0);
+    if (what == QLatin1String("on"))
+        return in.console.powerOn();
+    if (what == QLatin1String("off"))
+        return in.console.powerOff(); // no confirmation from a script
+    in.err << QStringLiteral("Bad power state \"%1\": on or off.\n").arg(what);
+    return std::nullopt;
+}
+
+const Command kCommands[] = {
+    {"write", 2, "write P V     set parameter P to V on the selection (0xB1)",
+     [](Invocation& in) { return frameCommand(in, true); }},
+    {"step", 2, "step P V      step parameter P (V 0 down, 1 up) or trigger action P (0xB0)",
+     [](Invocation& in) { return frameCommand(in, false); }},
+    {"power", 1, "power on|off  switch the selection on (staggered by PowerDelayTime10Ms) or off",
+     powerCommand},
 };
 
 QString commandHelp() {
@@ -57,6 +101,13 @@ QString commandHelp() {
         help += QStringLiteral("  %1\n").arg(QLatin1String(c.synopsis));
     return help;
 }
+
+// Forwards to the trace or, once they are open, to the real devices.
+struct SwitchableIo final : DeviceIo {
+    DeviceIo* target = nullptr;
+    DeviceLink& link(int device) override { return target->link(device); }
+    Pacer& pacer() override { return target->pacer(); }
+};
 
 } // namespace
 
@@ -78,7 +129,8 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
             "Screens to address, R:C or R1:C1-R2:C2, 1-based (default: the whole wall)."),
         QStringLiteral("RANGE"));
     parser.addOptions({settingsOption, traceOption, selectOption});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("write or step"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("See the commands above."));
     const QCommandLineOption helpOption = parser.addHelpOption();
 
     if (!parser.parse(arguments)) {
@@ -114,14 +166,8 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
     // The console is loaded before the devices open: they take their
     // settings from it.
     TraceIo trace;
-    std::unique_ptr<DeviceIo> realDevices;
-    struct Forwarder final : DeviceIo {
-        DeviceIo* target = nullptr;
-        DeviceLink& link(int device) override { return target->link(device); }
-        Pacer& pacer() override { return target->pacer(); }
-    } io;
+    SwitchableIo io;
     io.target = &trace;
-
     Console console(store, io);
     const StartupReport report = console.load(env.executableDir);
     for (const QString& warning : report.warnings)
@@ -144,20 +190,7 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         }
     }
 
-    const std::optional<unsigned> parameter = parseNumber(args.at(1), 0xFF);
-    if (!parameter) {
-        err << QStringLiteral("Bad parameter \"%1\": a number 0-255, decimal or 0x hex.\n")
-                   .arg(args.at(1));
-        return Usage;
-    }
-    const bool isWrite = qstrcmp(command->name, "write") == 0;
-    const std::optional<unsigned> value = parseNumber(args.at(2), isWrite ? 0xFFFFFFFFu : 0xFFu);
-    if (!value) {
-        err << QStringLiteral("Bad value \"%1\": a number%2, decimal or 0x hex.\n")
-                   .arg(args.at(2), isWrite ? QString() : QStringLiteral(" 0-255"));
-        return Usage;
-    }
-
+    std::unique_ptr<DeviceIo> realDevices;
     if (!parser.isSet(traceOption)) {
         QString error;
         if (env.openDevices)
@@ -171,14 +204,14 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         io.target = realDevices.get();
     }
 
-    const auto p = static_cast<std::uint8_t>(*parameter);
-    const CommandResult result = isWrite
-                                     ? console.buttonWrite(p, *value)
-                                     : console.buttonIncDec(p, static_cast<std::uint8_t>(*value));
+    Invocation invocation{console, args.mid(1), err};
+    const std::optional<CommandResult> result = command->run(invocation);
+    if (!result)
+        return Usage;
     for (const QString& line : trace.lines())
         out << line << '\n';
-    if (!result.ok) {
-        err << QStringLiteral("Refused: %1.\n").arg(result.message);
+    if (!result->ok) {
+        err << QStringLiteral("Refused: %1.\n").arg(result->message);
         return Refused;
     }
     return Done;

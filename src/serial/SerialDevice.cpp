@@ -122,7 +122,10 @@ public:
         connect(port_, &QSerialPort::bytesWritten, this,
                 [this](qint64 n) { device_.pending_.fetch_sub(n); });
         connect(port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
-            if (e == QSerialPort::ResourceError || e == QSerialPort::PermissionError)
+            // A port that vanished reports a resource or read error (a
+            // pseudo-terminal whose other side closed reads end-of-file).
+            if (e == QSerialPort::ResourceError || e == QSerialPort::PermissionError ||
+                e == QSerialPort::ReadError)
                 lose(port_->errorString());
         });
         device_.open_.store(true);

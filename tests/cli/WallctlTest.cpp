@@ -91,6 +91,44 @@ TEST_F(WallctlTest, TracesTheExactFramesOfEachFormat) {
     }
 }
 
+TEST_F(WallctlTest, PowerSequences) {
+    struct Case {
+        const char* what;
+        QByteArray settings;
+        std::vector<const char*> args;
+        const char* trace;
+    };
+    const Case cases[] = {
+        {"power on as one frame", "", {"power", "on"}, "write 1 FB B0 11 33 10 01 AE\n"},
+        {"power off as one frame",
+         "[SETTING]\nPowerDelayTime10Ms=50\n",
+         {"power", "off"},
+         "write 1 FB B0 11 33 10 00 AE\n"},
+        {"staggered power-on, row by row",
+         "[SETTING]\nPowerDelayTime10Ms=50\n",
+         {"--select", "1:1-2:2", "power", "on"},
+         "write 1 FB B0 11 11 10 01 AE\npause 500\nwrite 1 FB B0 12 12 10 01 AE\npause 500\n"
+         "write 1 FB B0 21 21 10 01 AE\npause 500\nwrite 1 FB B0 22 22 10 01 AE\npause 500\n"},
+        {"staggered in format 1",
+         "[SETTING]\nPowerDelayTime10Ms=2\nCmdForm=1\n",
+         {"--select", "2:3", "power", "on"},
+         "write 1 FB B0 23 23 10 01 00 AE\npause 20\n"},
+        {"staggered in format 2",
+         "[SETTING]\nPowerDelayTime10Ms=1\nCmdForm=2\n",
+         {"--select", "3:1-3:2", "power", "on"},
+         "write 1 FB B0 03 01 03 01 10 01 AE\npause 10\nwrite 1 FB B0 03 02 03 02 10 01 AE\npause "
+         "10\n"},
+    };
+    for (const Case& c : cases) {
+        const Run r = trace(c.settings, c.args);
+        EXPECT_EQ(r.code, 0) << c.what << ": " << r.err.toStdString();
+        EXPECT_EQ(r.out, QLatin1String(c.trace)) << c.what;
+    }
+    const Run bad = trace("", {"power", "maybe"});
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_TRUE(bad.out.isEmpty());
+}
+
 TEST_F(WallctlTest, RefusedCommandsSendNothingAndSayWhy) {
     struct Case {
         const char* what;
@@ -118,6 +156,11 @@ TEST_F(WallctlTest, RefusedCommandsSendNothingAndSayWhy) {
         {"not a number", "", {"write", "65", "ten"}, 2, "Bad value"},
         {"unknown command", "", {"blink"}, 2, "Unknown command"},
         {"missing value", "", {"write", "65"}, 2, "Usage"},
+        {"a staggered power-on that cannot address its last screen",
+         "[SETTING]\nRow=16\nPowerDelayTime10Ms=1\n",
+         {"power", "on"},
+         1,
+         "rows and columns 1 to 15"},
     };
     for (const Case& c : cases) {
         const Run r = trace(c.settings, c.args);

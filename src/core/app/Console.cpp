@@ -17,7 +17,9 @@ Console::Console(SettingsStore& store, DeviceIo& io)
 Console::~Console() = default;
 
 StartupReport Console::load(const QString& executableDir) {
-    state_ = std::make_unique<ConsoleState>();
+    // The state keeps its address (windows hold on to it); the fresh one is
+    // built on the heap, not on the stack, for its size.
+    *state_ = std::move(*std::make_unique<ConsoleState>());
     return loadConsoleState(store_, *state_, executableDir);
 }
 
@@ -40,6 +42,113 @@ CommandResult Console::sendToSelection(ScreenCommand command, std::uint8_t param
         return CommandResult::refused(describe(frame.error));
     io_.link(kWallLink).write(frame.bytes);
     return {};
+}
+
+namespace {
+constexpr std::uint8_t kPower = 0x10;
+} // namespace
+
+CommandResult Console::powerOn(bool* staggered, const Progress& progress) {
+    const int interval = state_->settings.PowerDelayTime10Ms;
+    if (staggered)
+        *staggered = interval != 0;
+    if (interval == 0)
+        return buttonIncDec(kPower, 1);
+    if (busy_)
+        return CommandResult::refused(QStringLiteral("a power-on sequence is already running"));
+
+    const WallGrid& grid = state_->grid;
+    const Selection s = grid.selection();
+    if (!grid.isInside(s))
+        return CommandResult::refused(QStringLiteral("the selection is outside the wall"));
+    // Check every frame first, so that a refused one leaves no half-switched wall.
+    if (const ScreenFrame last = buildScreenFrame(
+            frameFormat(), ScreenCommand::Step, {s.right, s.bottom, s.right, s.bottom}, kPower, 1);
+        !last.ok())
+        return CommandResult::refused(describe(last.error));
+
+    busy_ = true;
+    const int total = s.rowCount() * s.columnCount();
+    int done = 0;
+    for (int r = s.top; r <= s.bottom; ++r)
+        for (int c = s.left; c <= s.right; ++c) {
+            const ScreenFrame frame =
+                buildScreenFrame(frameFormat(), ScreenCommand::Step, {c, r, c, r}, kPower, 1);
+            io_.link(kWallLink).write(frame.bytes);
+            if (progress)
+                progress(++done, total);
+            io_.pacer().pause(interval * 10);
+        }
+    busy_ = false;
+    return {};
+}
+
+CommandResult Console::powerOff() {
+    return buttonIncDec(kPower, 0);
+}
+
+bool Console::saveOnClose(QString* error) {
+    SettingsScope ini = store_.open();
+    ini.writeInt("WallPopList", "ListLeng", state_->pops.listLeng);
+    ini.writeBool("MatrixRoll", "OnOff", state_->settings.matrixRollOn);
+    return ini.release(error);
+}
+
+void Console::setWallSize(int rows, int cols) {
+    WallGrid& grid = state_->grid;
+    grid.resize(rows, cols);
+    SettingsScope ini = store_.open();
+    ini.writeInt("SETTING", "Row", grid.rows());
+    ini.writeInt("SETTING", "Col", grid.cols());
+    grid.loadColours(ini);
+    grid.loadSources(ini);
+}
+
+void Console::setCustomColours(bool on) {
+    state_->grid.setCustomColours(on);
+    SettingsScope ini = store_.open();
+    ini.writeInt("Wall", "WallCustomColors", on ? 1 : 0);
+}
+
+void Console::colourSelection(int bgr) {
+    WallGrid& grid = state_->grid;
+    const Selection& s = grid.selection();
+    SettingsScope ini = store_.open();
+    for (int c = s.left; c <= s.right && c < grid.cols(); ++c)
+        for (int r = s.top; r <= s.bottom && r < grid.rows(); ++r) {
+            grid.setColour(c, r, bgr);
+            ini.writeInt(kWallColourSection, colourKey(c, r), bgr);
+        }
+}
+
+void Console::setLanguage(int language) {
+    state_->settings.Language = language;
+    SettingsScope ini = store_.open();
+    ini.writeInt("SETTING", "Language", language);
+}
+
+QString Console::mainCaption() {
+    const QString fallback =
+        english() ? QStringLiteral(" LCD Tavrel") : QStringLiteral("液晶幕墙系统软件");
+    return store_.open().readText("SETTING", "Caption", fallback);
+}
+
+QStringList Console::planNames() {
+    QStringList names;
+    SettingsScope ini = store_.open();
+    const QString word = english() ? QStringLiteral("Mode") : QStringLiteral("模式");
+    for (int i = 0; i < kPlanCount; ++i) {
+        const std::string key = indexedKey("Wall_Mode", i);
+        names << (ini.hasKey("Wall", key) ? ini.readText("Wall", key)
+                                          : word + QString::number(i + 1));
+    }
+    return names;
+}
+
+void Console::setBackgroundScheme(int pifu) {
+    state_->settings.Pifu = pifu;
+    SettingsScope ini = store_.open();
+    ini.writeInt("SETTING", "Pifu", pifu);
 }
 
 QString defaultSettingsPath() {

@@ -4,8 +4,10 @@
 #include "wall/ScreenPacket.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace wall {
@@ -44,12 +46,45 @@ public:
     // Step parameter P (V = 0 down, 1 up) or trigger action P (command 0xB0).
     CommandResult buttonIncDec(std::uint8_t parameter, std::uint8_t value);
 
+    // Wall power on: one frame to the selection, or with a power-on interval
+    // (PowerDelayTime10Ms) one frame per screen in row-major order, each
+    // followed by the interval. `progress` hears of each screen switched.
+    // Returns whether the sequence was staggered (it ends with a message).
+    using Progress = std::function<void(int done, int total)>;
+    CommandResult powerOn(bool* staggered = nullptr, const Progress& progress = {});
+    // Wall power off: one frame to the selection, never staggered.
+    CommandResult powerOff();
+    bool busy() const { return busy_; }
+
+    // Closing the main window: only the pop-window count and the polling
+    // switch are written; everything else was saved when it changed.
+    bool saveOnClose(QString* error = nullptr);
+
+    // The wall settings dialog's OK: the new size, written, with the colours
+    // and sources reloaded for it. Sides are clamped to 1 … 30.
+    void setWallSize(int rows, int cols);
+    // The colour toolbar: the custom-colour switch, and the colour of every
+    // selected cell, each written at once.
+    void setCustomColours(bool on);
+    void colourSelection(int bgr);
+
+    // The language value, written at once (0 Chinese, anything else English).
+    void setLanguage(int language);
+    bool english() const { return state_->settings.Language != 0; }
+    // The main window caption: SETTING/Caption, or the language's default.
+    QString mainCaption();
+    // The plan list: each stored name Wall/Wall_Mode<i>, or "模式"/"Mode" i+1.
+    QStringList planNames();
+    // A background scheme 0 … 15, written at once.
+    void setBackgroundScheme(int pifu);
+
 private:
     CommandResult sendToSelection(ScreenCommand command, std::uint8_t parameter, unsigned value);
 
     SettingsStore& store_;
     DeviceIo& io_;
     std::unique_ptr<ConsoleState> state_;
+    bool busy_ = false; // a sequence with pauses is running
 };
 
 // Where Setting.ini lives: beside the executable, or in the user's

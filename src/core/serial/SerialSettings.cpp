@@ -61,6 +61,9 @@ void SerialSettings::save(SettingsScope& scope, int device) const {
     const std::string section = serialSection(device);
     for (const Field& f : kFields)
         scope.writeInt(section, f.key, this->*f.member);
+    // The port name follows the nine, and only where one is in use.
+    if (!portName.isEmpty() || scope.hasKey(section, "PortName"))
+        scope.writeText(section, "PortName", portName);
 }
 
 std::optional<int> SerialSettings::baudRate() const {

@@ -29,7 +29,8 @@ struct SerialSettings {
 
     // Reads the nine keys in their fixed order, then PortName.
     void load(const SettingsScope& scope, int device);
-    // Writes the nine keys in their fixed order (PortName is only read).
+    // Writes the nine keys in their fixed order, then PortName where one is
+    // set or was stored.
     void save(SettingsScope& scope, int device) const;
 
     // The rate for the stored index, or nothing for an index outside the list.

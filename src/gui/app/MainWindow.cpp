@@ -1,0 +1,526 @@
+#include "MainWindow.h"
+
+#include "Modal.h"
+#include "PlaceholderWindow.h"
+#include "SerialDevices.h"
+#include "UiPacer.h"
+#include "app/Console.h"
+#include "app/SettingsStore.h"
+#include "serial/PortSettingsDialog.h"
+#include "serial/SerialSettingsDialog.h"
+#include "serial/WindowPortSetup.h"
+#include "wall/ColourToolbar.h"
+#include "wall/PowerOffDialog.h"
+#include "wall/WallGridWidget.h"
+#include "wall/WallSettingsDialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTranslator>
+
+namespace wall {
+
+namespace {
+
+// The menu bar: each item under its component name with its Chinese caption;
+// `hidden` items are made visible by access levels and board types.
+struct MenuItem {
+    const char* menu; // the parent menu's name
+    const char* name;
+    const char* caption;
+    bool hidden;
+};
+
+constexpr MenuItem kMenus[] = {
+    {"", "N1", QT_TRANSLATE_NOOP("wall::MainWindow", "系统"), false},
+    {"", "N25", QT_TRANSLATE_NOOP("wall::MainWindow", "设置"), false},
+    {"", "N20", QT_TRANSLATE_NOOP("wall::MainWindow", "工具"), false},
+    {"", "N3", QT_TRANSLATE_NOOP("wall::MainWindow", "语言"), false},
+    {"", "N4", QT_TRANSLATE_NOOP("wall::MainWindow", "关于"), false},
+};
+
+constexpr MenuItem kItems[] = {
+    {"N1", "N14", QT_TRANSLATE_NOOP("wall::MainWindow", "高级功能"), false},
+    {"N1", "N22", QT_TRANSLATE_NOOP("wall::MainWindow", "定时系统"), true},
+    {"N1", "N30", QT_TRANSLATE_NOOP("wall::MainWindow", "幕墙开机"), false},
+    {"N1", "N31", QT_TRANSLATE_NOOP("wall::MainWindow", "幕墙关机"), false},
+    {"N1", "N6", QT_TRANSLATE_NOOP("wall::MainWindow", "退出"), false},
+    {"N25", "N7", QT_TRANSLATE_NOOP("wall::MainWindow", "串口设置"), false},
+    {"N25", "N9", QT_TRANSLATE_NOOP("wall::MainWindow", "矩阵设置"), true},
+    {"N25", "N5", QT_TRANSLATE_NOOP("wall::MainWindow", "幕墙设置"), false},
+    {"N25", "N24", QT_TRANSLATE_NOOP("wall::MainWindow", "幕墙颜色"), false},
+    {"N25", "N10", QT_TRANSLATE_NOOP("wall::MainWindow", "标志设置"), true},
+    {"N25", "N8", QT_TRANSLATE_NOOP("wall::MainWindow", "系统设置"), true},
+    {"N20", "N21", QT_TRANSLATE_NOOP("wall::MainWindow", "虚拟键盘"), true},
+    {"N20", "N26", QT_TRANSLATE_NOOP("wall::MainWindow", "云台控制"), true},
+    {"N20", "N19", QT_TRANSLATE_NOOP("wall::MainWindow", "串口显示"), true},
+    {"N20", "N62", QT_TRANSLATE_NOOP("wall::MainWindow", "温度控制"), true},
+    {"N20", "N63", QT_TRANSLATE_NOOP("wall::MainWindow", "轮询设置"), true},
+    {"N3", "N17", "中文", false},
+    {"N3", "N18", "English", false},
+    {"N4", "u1", QT_TRANSLATE_NOOP("wall::MainWindow", "关于"), false},
+    {"N4", "N11", QT_TRANSLATE_NOOP("wall::MainWindow", "帮助"), true},
+    // The grid's pop-up menu PopupMenu1.
+    {"PopupMenu1", "N16", QT_TRANSLATE_NOOP("wall::MainWindow", "输入控制"), false},
+    {"PopupMenu1", "N55", QT_TRANSLATE_NOOP("wall::MainWindow", "读信号源"), false},
+    {"PopupMenu1", "PanasonicLogin1", QT_TRANSLATE_NOOP("wall::MainWindow", "松下登录"), true},
+    {"PopupMenu1", "PanasonicLogout1", QT_TRANSLATE_NOOP("wall::MainWindow", "松下注销"), true},
+};
+
+// The background schemes N33 … N48 under the hidden submenu N32.
+constexpr const char* kSchemes[16] = {
+    QT_TRANSLATE_NOOP("wall::MainWindow", "经典"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "春意盎然"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "夏日风情"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "秋色宜人"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "冰天雪地"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "红色"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "绿色"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "蓝色"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "青色"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "紫色"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "黄色"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "冲浪"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "金叶"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "植物"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "科技"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "水晶"),
+};
+
+// The windows the menu items open. Those whose contents come later are
+// placeholders under their class's name and caption.
+struct WindowItem {
+    const char* item;
+    const char* form;
+    const char* caption;
+};
+
+constexpr WindowItem kWindowItems[] = {
+    {"N14", "Form13", QT_TRANSLATE_NOOP("wall::Captions", "高级功能")},
+    {"N8", "Form9", QT_TRANSLATE_NOOP("wall::Captions", "系统设置")},
+    {"u1", "Form5", QT_TRANSLATE_NOOP("wall::Captions", "关于")},
+    {"N11", "Form12", QT_TRANSLATE_NOOP("wall::Captions", "帮助")},
+    {"N7", "Form27", nullptr},
+    {"N5", "Form4", nullptr},
+    {"N24", "Form30", nullptr},
+    {"N31", "Form2", nullptr},
+    {"N9", "Form10", QT_TRANSLATE_NOOP("wall::Captions", "矩阵设置")},
+    {"N63", "Form35", QT_TRANSLATE_NOOP("wall::Captions", "轮询设置")},
+    {"N22", "Form26", QT_TRANSLATE_NOOP("wall::Captions", "定时系统")},
+    {"N10", "Form11", QT_TRANSLATE_NOOP("wall::Captions", "标志设置")},
+    {"N21", "Form23", QT_TRANSLATE_NOOP("wall::Captions", "虚拟键盘")},
+    {"N19", "Form24", QT_TRANSLATE_NOOP("wall::Captions", "串口信息显示窗口")},
+    {"N62", "Form33", QT_TRANSLATE_NOOP("wall::Captions", "温度控制")},
+    {"N26", "Form31", QT_TRANSLATE_NOOP("wall::Captions", "云台控制")},
+    {"N16", "Form14", QT_TRANSLATE_NOOP("wall::Captions", "输入控制")},
+};
+
+// The nine control pages, TabSheet1 … TabSheet9.
+constexpr const char* kTabCaptions[9] = {
+    QT_TRANSLATE_NOOP("wall::MainWindow", "图像处理"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "视窗处理"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "画 中 画"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "  系    统  "),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "测试画面"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "光机控制"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "调试助手"),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "  漫    游  "),
+    QT_TRANSLATE_NOOP("wall::MainWindow", "图像调整"),
+};
+
+constexpr int kInitialWidth = 856;
+constexpr int kInitialHeight = 611;
+constexpr int kPageHeight = 200;
+constexpr int kImageWidth = 150;
+constexpr int kImageHeight = 200;
+// Status-bar panels 0, 1, 2, 3 and 5 have fixed widths; panel 4 takes the rest.
+constexpr int kPanelWidths[6] = {120, 120, 170, 150, 0, 150};
+
+QString clockText(const QDateTime& now) {
+    // The process-wide formats: "yyyy-MM-dd", and the date alone at midnight.
+    if (now.time() == QTime(0, 0))
+        return now.toString(QStringLiteral("yyyy-MM-dd"));
+    return now.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+} // namespace
+
+MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer, QWidget* parent)
+    : QMainWindow(parent), console_(console), devices_(devices), pacer_(pacer) {
+    setObjectName(QStringLiteral("Form1"));
+    portSetup_ = std::make_unique<WindowPortSetup>(devices_, this);
+    form27Setup_ = std::make_unique<WindowPortSetup>(devices_, nullptr);
+
+    // Construction: access level 0, the matrix inputs all 1 (the core's own
+    // defaults), and the background-scheme submenu hidden.
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0xB9, 0xD1, 0xEA)); // the active caption gradient
+    setPalette(p);
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    grid_ = new WallGridWidget(central);
+    grid_->setColourSource(&console_.grid());
+    plans_ = new QListWidget(central);
+    plans_->setObjectName(QStringLiteral("ListBox1"));
+    image_ = new QFrame(central);
+    image_->setObjectName(QStringLiteral("Image1"));
+    image_->setFrameShape(QFrame::StyledPanel);
+    image_->setStyleSheet(QStringLiteral(
+        "#Image1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2d5f8b, "
+        "stop:1 #0f2d4a); border-radius: 6px; }"));
+    label58_ = new QLabel(central);
+    label58_->setObjectName(QStringLiteral("Label58"));
+    label59_ = new QLabel(central);
+    label59_->setObjectName(QStringLiteral("Label59"));
+    for (QLabel* l : {label58_, label59_}) {
+        l->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+        l->setFixedWidth(kImageWidth);
+        l->setAlignment(Qt::AlignCenter);
+    }
+    label58_->setStyleSheet(QStringLiteral("color: white; font-weight: bold; font-size: 16px;"));
+    buildPages();
+    buildMenus();
+    buildStatusBar();
+    buildWindows();
+
+    connect(grid_, &WallGridWidget::selectionChanged, this,
+            [this](const Selection& s) { console_.grid().setSelection(s); });
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        menus_.value(QStringLiteral("PopupMenu1"))->popup(grid_->mapToGlobal(at));
+    });
+
+    for (int d = 1; d <= kDeviceCount; ++d)
+        connect(&devices_.device_(d), &SerialDevice::lost, this,
+                [this, d](const QString& reason) { showLinkLost(d, reason); });
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(100);
+    connect(timer1_, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    for (const MenuItem& m : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        menu->setObjectName(QLatin1String(m.name));
+        menu->menuAction()->setObjectName(QLatin1String(m.name));
+        menus_.insert(QLatin1String(m.name), menu);
+    }
+    auto* popup = new QMenu(this);
+    popup->setObjectName(QStringLiteral("PopupMenu1"));
+    menus_.insert(QStringLiteral("PopupMenu1"), popup);
+
+    for (const MenuItem& item : kItems) {
+        QMenu* parent = menus_.value(QLatin1String(item.menu));
+        // The background schemes sit between the colour and logo items.
+        if (qstrcmp(item.name, "N8") == 0) {
+            QMenu* schemes = parent->addMenu(QString());
+            schemes->setObjectName(QStringLiteral("N32"));
+            schemes->menuAction()->setObjectName(QStringLiteral("N32"));
+            schemes->menuAction()->setVisible(false);
+            menus_.insert(QStringLiteral("N32"), schemes);
+            for (int i = 0; i < 16; ++i) {
+                QAction* a = schemes->addAction(QString());
+                a->setObjectName(QStringLiteral("N%1").arg(33 + i));
+                connect(a, &QAction::triggered, this,
+                        [this, i] { console_.setBackgroundScheme(i); });
+                actions_.insert(a->objectName(), a);
+            }
+        }
+        QAction* a = parent->addAction(QString());
+        a->setObjectName(QLatin1String(item.name));
+        a->setVisible(!item.hidden);
+        actions_.insert(a->objectName(), a);
+    }
+
+    for (const WindowItem& w : kWindowItems) {
+        const QString form = QLatin1String(w.form);
+        connect(actions_.value(QLatin1String(w.item)), &QAction::triggered, this,
+                [this, form] { openWindow(form); });
+    }
+    connect(actions_.value(QStringLiteral("N6")), &QAction::triggered, this, &QWidget::close);
+    QAction* chinese = actions_.value(QStringLiteral("N17"));
+    QAction* english = actions_.value(QStringLiteral("N18"));
+    for (QAction* a : {chinese, english})
+        a->setCheckable(true);
+    connect(chinese, &QAction::triggered, this, [this] { SetLanguage(0); });
+    connect(english, &QAction::triggered, this, [this] { SetLanguage(1); });
+    connect(actions_.value(QStringLiteral("N30")), &QAction::triggered, this,
+            &MainWindow::N30Click);
+    // The source read-back arrives with the source functions.
+    actions_.value(QStringLiteral("N55"))->setEnabled(false);
+}
+
+void MainWindow::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("suiStatusBar1"));
+    bar->setSizeGripEnabled(false);
+    for (int i = 0; i < 6; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("suiStatusBar1Panel%1").arg(i));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+        if (kPanelWidths[i] > 0)
+            panel->setFixedWidth(kPanelWidths[i]);
+        bar->addWidget(panel, i == 4 ? 1 : 0);
+        panels_[size_t(i)] = panel;
+    }
+}
+
+void MainWindow::buildPages() {
+    pages_ = new QTabWidget(centralWidget());
+    pages_->setObjectName(QStringLiteral("PageControl1"));
+    for (int i = 0; i < 9; ++i) {
+        auto* page = new QWidget(pages_);
+        page->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
+        pages_->addTab(page, QString());
+    }
+}
+
+void MainWindow::buildWindows() {
+    for (const WindowItem& w : kWindowItems)
+        if (w.caption)
+            windows_.insert(QLatin1String(w.form),
+                            new PlaceholderWindow(QLatin1String(w.form), w.caption, this));
+    form4_ = new WallSettingsDialog(console_, this);
+    form30_ = new ColourToolbar(console_, this);
+    windows_.insert(QStringLiteral("Form2"), new PowerOffDialog(console_, this));
+    form27_ = new SerialSettingsDialog(console_, *form27Setup_, this);
+    form27Setup_->setOwner(form27_);
+    windows_.insert(QStringLiteral("Form4"), form4_);
+    windows_.insert(QStringLiteral("Form30"), form30_);
+    windows_.insert(QStringLiteral("Form27"), form27_);
+    connect(form4_, &WallSettingsDialog::wallResized, this, [this] {
+        console_.grid().setSelection({0, 0, 0, 0});
+        FormCanResize();
+        refreshGrid();
+    });
+    connect(form30_, &ColourToolbar::coloursChanged, this, [this] {
+        grid_->setCustomColours(console_.grid().customColours());
+        grid_->hide(); // a full repaint, as the toolbar asks
+        grid_->show();
+    });
+    connect(form27_, &SerialSettingsDialog::saved, this, &MainWindow::updateStatusBar);
+}
+
+void MainWindow::N30Click() {
+    if (console_.busy())
+        return; // one power-on sequence at a time
+    bool staggered = false;
+    const bool english = console_.english();
+    const CommandResult r = console_.powerOn(&staggered, [this, english](int done, int total) {
+        panels_[4]->setText(english ? QStringLiteral("Power on %1/%2").arg(done).arg(total)
+                                    : QStringLiteral("开机 %1/%2").arg(done).arg(total));
+    });
+    if (!r.ok) {
+        Modal::message(this, Modal::Icon::Plain,
+                       english ? QStringLiteral("Error") : QStringLiteral("错误提示"), r.message);
+        return;
+    }
+    if (staggered)
+        Modal::message(this, Modal::Icon::Information,
+                       english ? QStringLiteral("Tips") : QStringLiteral("信息提示框"),
+                       english ? QStringLiteral("Power On Good!") : QStringLiteral("完成开机!"));
+}
+
+void MainWindow::openWindow(const QString& formName) {
+    if (QWidget* w = windows_.value(formName)) {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void MainWindow::FormCreate() {
+    if (created_)
+        return;
+    created_ = true;
+    const StartupReport report = console_.load(QApplication::applicationDirPath());
+    for (const QString& warning : report.warnings)
+        panels_[4]->setText(warning);
+    applyMenuRules();
+    // The grid starts with its first cell selected.
+    console_.grid().setSelection({0, 0, 0, 0});
+    resize(kInitialWidth, kInitialHeight);
+
+    // Only the roaming or the picture-in-picture page, and the image
+    // adjustment page, until an access level opens more.
+    for (int i = 0; i < 8; ++i)
+        pages_->setTabVisible(i, false);
+    pages_->setTabVisible(console_.state().settings.bManYou != 0 ? 7 : 2, true);
+    pages_->setCurrentIndex(console_.state().settings.bManYou != 0 ? 7 : 2);
+
+    openSerialDevices(console_.state(), devices_, console_.settings(), *portSetup_);
+    updateStatusBar();
+    timer1_->start();
+}
+
+void MainWindow::applyMenuRules() {
+    const MatrixConfig& m = console_.state().matrix;
+    actions_.value(QStringLiteral("N26"))->setVisible(m.cameraMenusVisible());
+    actions_.value(QStringLiteral("N63"))->setVisible(m.cameraMenusVisible());
+    actions_.value(QStringLiteral("PanasonicLogin1"))->setVisible(m.panasonicItemsVisible());
+    actions_.value(QStringLiteral("PanasonicLogout1"))->setVisible(m.panasonicItemsVisible());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormActivate();
+}
+
+void MainWindow::FormActivate() {
+    if (activated_)
+        return;
+    activated_ = true;
+    SetLanguage(console_.state().settings.Language);
+    SetBoard();
+}
+
+void MainWindow::SetBoard() {
+    {
+        SettingsScope ini = console_.settings().open();
+        console_.grid().loadSources(ini);
+    }
+    refreshGrid();
+}
+
+void MainWindow::refreshGrid() {
+    const WallGrid& g = console_.grid();
+    QStringList texts;
+    for (int r = 0; r < g.rows(); ++r)
+        for (int c = 0; c < g.cols(); ++c)
+            texts << g.cellText(r, c, console_.state().settings.BoardSel);
+    grid_->setCellTexts(texts);
+    grid_->setCustomColours(g.customColours());
+    grid_->setSelection(g.selection());
+}
+
+void MainWindow::SetLanguage(int language) {
+    console_.setLanguage(language);
+    const bool english = console_.english();
+    actions_.value(QStringLiteral("N17"))->setChecked(!english);
+    actions_.value(QStringLiteral("N18"))->setChecked(english);
+    if (english && !english_) {
+        english_ = std::make_unique<QTranslator>();
+        if (english_->load(QStringLiteral(":/i18n/wallconsole_en.qm")))
+            QApplication::installTranslator(english_.get());
+    } else if (!english && english_) {
+        QApplication::removeTranslator(english_.get());
+        english_.reset();
+    }
+    retranslate(); // the main window's own texts, also when nothing was installed
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate() {
+    setWindowTitle(console_.mainCaption());
+    for (const MenuItem& m : kMenus)
+        menus_.value(QLatin1String(m.name))->setTitle(tr(m.caption));
+    for (const MenuItem& item : kItems)
+        actions_.value(QLatin1String(item.name))->setText(tr(item.caption));
+    menus_.value(QStringLiteral("N32"))->setTitle(tr("背景设置"));
+    for (int i = 0; i < 16; ++i)
+        actions_.value(QStringLiteral("N%1").arg(33 + i))->setText(tr(kSchemes[i]));
+    for (int i = 0; i < 9; ++i)
+        pages_->setTabText(i, tr(kTabCaptions[i]));
+
+    const int current =
+        plans_->currentRow() >= 0 ? plans_->currentRow() : console_.state().settings.wallMode;
+    plans_->clear();
+    plans_->addItems(console_.planNames());
+    plans_->setCurrentRow(current);
+    updateStatusBar();
+}
+
+void MainWindow::updateStatusBar() {
+    const ConsoleState& s = console_.state();
+    const WallLinkStatus status = wallLinkStatus(s.settings.Language, s.serialDevice(kWallLink),
+                                                 devices_.link(kWallLink).isOpen());
+    panels_[0]->setText(status.port);
+    panels_[1]->setText(status.baud);
+    panels_[2]->setText(status.state);
+    // Panel 3 reports reads; it takes room only where read-back is in use.
+    panels_[3]->setVisible(s.settings.bReadEn != 0);
+    if (s.settings.bReadEn != 0 && panels_[3]->text().isEmpty())
+        panels_[3]->setText(s.settings.Language == 0 ? QStringLiteral("读取状态: ")
+                                                     : QStringLiteral("Read State: "));
+}
+
+void MainWindow::showLinkLost(int device, const QString& reason) {
+    if (device == kWallLink)
+        updateStatusBar();
+    panels_[4]->setText(QStringLiteral("YbCommDevice%1: %2").arg(device).arg(reason));
+}
+
+QString MainWindow::statusText(int panel) const {
+    return panels_.at(size_t(panel))->text();
+}
+
+void MainWindow::Timer1Timer() {
+    if (pacer_.isWaiting())
+        return; // a handler is waiting; ticks are not queued
+    const QDateTime now = QDateTime::currentDateTime();
+    panels_[5]->setText(clockText(now));
+    label58_->setText(now.toString(QStringLiteral("yyyy-MM-dd")));
+    label59_->setText(now.toString(QStringLiteral("hh:mm:ss")));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormCanResize();
+}
+
+void MainWindow::FormCanResize() {
+    // The rule works in window coordinates; the children sit below the menu.
+    const int W = width(), H = height();
+    const int top = menuBar()->isVisible() ? menuBar()->height() : 0;
+    const WallGrid& g = console_.grid();
+    const GridMetrics m = gridMetrics(W, H, g.rows(), g.cols());
+    grid_->setGeometry(8, 8, std::max(m.width, 1), std::max(m.height, 1));
+    grid_->setLayout(g.rows(), g.cols(), m.rowHeight, m.columnWidth);
+    plans_->setGeometry(m.width + 16, 8, std::max(W - m.width - 24, 1), std::max(m.height, 1));
+    pages_->setGeometry(4, H - kPageHeight - 32 - top, std::max(W - 176, 1), kPageHeight);
+    image_->setGeometry(W - kImageWidth - 20, H - kImageHeight - 32 - top, kImageWidth,
+                        kImageHeight);
+    label58_->move(image_->x(), image_->y() + 40);
+    label59_->move(image_->x(), image_->y() + 104);
+    // Panel 4 takes what the other panels leave.
+    int fixed = 0;
+    for (int i : {0, 1, 2, 3, 5})
+        if (panels_[size_t(i)]->isVisible() || i != 3)
+            fixed += kPanelWidths[i];
+    panels_[4]->setFixedWidth(std::max(W - fixed - 16, 0));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QString error;
+    if (!console_.saveOnClose(&error))
+        Modal::message(this, Modal::Icon::Plain,
+                       console_.english() ? QStringLiteral("Error") : QStringLiteral("错误提示"),
+                       error);
+    for (QWidget* w : windows_)
+        if (w)
+            w->close();
+    event->accept();
+}
+
+} // namespace wall

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "serial/SerialSetup.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QTabWidget;
+class QTimer;
+class QTranslator;
+class QFrame;
+
+namespace wall {
+
+class Console;
+class ColourToolbar;
+class SerialDevices;
+class SerialSettingsDialog;
+class UiPacer;
+class WallGridWidget;
+class WallSettingsDialog;
+class WindowPortSetup;
+
+// TForm1 "液晶幕墙系统软件": the wall grid, the control pages, the plan list,
+// the menus that open every other window, and the status bar.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // FormCreate: reads Setting.ini, sizes the window, opens the serial
+    // devices (with their settings dialog where one fails). Runs once.
+    void FormCreate();
+    // The first activation: language, board, login. Runs once.
+    void FormActivate();
+
+    void SetLanguage(int language);
+    void SetBoard();
+    // The grid's counts and sizes from the window size, as on every resize.
+    void FormCanResize();
+    void Timer1Timer();
+    void N30Click(); // wall power on
+
+    WallGridWidget* grid() const { return grid_; }
+    QWidget* window(const QString& formName) const { return windows_.value(formName); }
+    QString statusText(int panel) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildStatusBar();
+    void buildPages();
+    void buildWindows();
+    void applyMenuRules();
+    void refreshGrid();
+    void updateStatusBar();
+    void showLinkLost(int device, const QString& reason);
+    void retranslate();
+    void openWindow(const QString& formName);
+
+    Console& console_;
+    SerialDevices& devices_;
+    UiPacer& pacer_;
+    std::unique_ptr<WindowPortSetup> portSetup_;   // owned by the main window
+    std::unique_ptr<WindowPortSetup> form27Setup_; // owned by the serial settings dialog
+    std::unique_ptr<QTranslator> english_;
+    bool created_ = false;
+    bool activated_ = false;
+
+    WallGridWidget* grid_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    QListWidget* plans_ = nullptr;
+    QFrame* image_ = nullptr;
+    QLabel* label58_ = nullptr;
+    QLabel* label59_ = nullptr;
+    std::array<QLabel*, 6> panels_{};
+    QTimer* timer1_ = nullptr;
+    QMap<QString, QAction*> actions_;
+    QMap<QString, QMenu*> menus_;
+    QMap<QString, QPointer<QWidget>> windows_;
+    WallSettingsDialog* form4_ = nullptr;
+    ColourToolbar* form30_ = nullptr;
+    SerialSettingsDialog* form27_ = nullptr;
+};
+
+} // namespace wall

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace wall {
+
+// Every message box and modal dialog of the console goes through here, so
+// that a test can read and answer them instead of a person.
+class Modal {
+public:
+    enum class Icon { Plain, Information };
+
+    static void message(QWidget* parent, Icon icon, const QString& title, const QString& text);
+    // Runs the dialog modally; returns its result (QDialog::Accepted …).
+    static int exec(QDialog& dialog);
+
+    // Test hooks: while set, nothing is shown and the hook answers instead.
+    using MessageHook = std::function<void(Icon, const QString& title, const QString& text)>;
+    using DialogHook = std::function<int(QDialog&)>;
+    static void setMessageHook(MessageHook hook);
+    static void setDialogHook(DialogHook hook);
+};
+
+} // namespace wall

@@ -1,0 +1,48 @@
+// wallconsole: the console window.
+#include "MainWindow.h"
+
+#include "SerialDevices.h"
+#include "UiPacer.h"
+#include "app/Console.h"
+#include "app/SettingsStore.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("wallconsole"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("LCD video wall console."));
+    parser.addHelpOption();
+    const QCommandLineOption settingsOption(
+        QStringLiteral("settings"),
+        QStringLiteral("Settings file (default: %1).").arg(wall::defaultSettingsPath()),
+        QStringLiteral("FILE"));
+    const QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save a picture of the main window to FILE after start-up, then quit."),
+        QStringLiteral("FILE"));
+    parser.addOptions({settingsOption, screenshotOption});
+    parser.process(app);
+
+    wall::SettingsStore store(parser.isSet(settingsOption) ? parser.value(settingsOption)
+                                                           : wall::defaultSettingsPath());
+    wall::UiPacer pacer;
+    wall::SerialDevices devices(pacer);
+    wall::Console console(store, devices);
+    wall::MainWindow window(console, devices, pacer);
+    window.FormCreate();
+    window.show();
+
+    if (parser.isSet(screenshotOption)) {
+        const QString file = parser.value(screenshotOption);
+        QTimer::singleShot(700, &window, [&window, file] {
+            window.grab().save(file);
+            window.close();
+        });
+    }
+    return app.exec();
+}

@@ -1,0 +1,92 @@
+// wallsim: display units behind a pseudo-terminal, for running the console
+// without hardware. Prints the terminal's path; with --link, also makes a
+// symbolic link to it so that a settings file can name a fixed path.
+#include "PtySimulator.h"
+
+#include "app/ConsoleState.h"
+#include "app/SettingsStore.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+#include <csignal>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("wallsim"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated display units on a pseudo-terminal."));
+    parser.addHelpOption();
+    const QCommandLineOption settingsOption(
+        QStringLiteral("settings"), QStringLiteral("Take Row, Col and the frame format from FILE."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption rowsOption(QStringLiteral("rows"), QStringLiteral("Rows of units."),
+                                        QStringLiteral("N"), QStringLiteral("3"));
+    const QCommandLineOption colsOption(QStringLiteral("cols"), QStringLiteral("Columns of units."),
+                                        QStringLiteral("N"), QStringLiteral("3"));
+    const QCommandLineOption formatOption(QStringLiteral("format"),
+                                          QStringLiteral("Frame format 0, 1 or 2 (CmdForm)."),
+                                          QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption linkOption(
+        QStringLiteral("link"), QStringLiteral("Make PATH a symbolic link to the terminal."),
+        QStringLiteral("PATH"));
+    const QCommandLineOption quietOption(QStringLiteral("quiet"),
+                                         QStringLiteral("Do not print the frames received."));
+    parser.addOptions(
+        {settingsOption, rowsOption, colsOption, formatOption, linkOption, quietOption});
+    parser.process(app);
+
+    int rows = parser.value(rowsOption).toInt();
+    int cols = parser.value(colsOption).toInt();
+    int cmdForm = parser.value(formatOption).toInt();
+    if (parser.isSet(settingsOption)) {
+        wall::SettingsStore store(parser.value(settingsOption));
+        auto state = std::make_unique<wall::ConsoleState>();
+        wall::loadConsoleState(store, *state, QCoreApplication::applicationDirPath());
+        rows = state->grid.rows();
+        cols = state->grid.cols();
+        cmdForm = state->settings.CmdForm;
+    }
+
+    wall::PtySimulator sim(
+        std::make_unique<wall::SimulatedWall>(rows, cols, wall::frameFormatFor(cmdForm)));
+    QString error;
+    if (!sim.start(error)) {
+        err << "Cannot open a pseudo-terminal: " << error << '\n';
+        return 1;
+    }
+    if (parser.isSet(linkOption)) {
+        const QString link = parser.value(linkOption);
+        QFile::remove(link);
+        if (!QFile::link(sim.slavePath(), link)) {
+            err << "Cannot create the link " << link << '\n';
+            return 1;
+        }
+    }
+    out << sim.slavePath() << '\n';
+    out << QStringLiteral("wallsim: %1 x %2 units, frame format %3\n")
+               .arg(sim.wall().rows())
+               .arg(sim.wall().cols())
+               .arg(static_cast<int>(sim.wall().format()));
+    out.flush();
+    if (!parser.isSet(quietOption))
+        QObject::connect(&sim, &wall::PtySimulator::framesDecoded,
+                         [&out](const QStringList& lines) {
+                             for (const QString& line : lines)
+                                 out << line << '\n';
+                             out.flush();
+                         });
+
+    std::signal(SIGTERM, [](int) { QCoreApplication::quit(); });
+    std::signal(SIGINT, [](int) { QCoreApplication::quit(); });
+    const int code = app.exec();
+    if (parser.isSet(linkOption))
+        QFile::remove(parser.value(linkOption));
+    return code;
+}

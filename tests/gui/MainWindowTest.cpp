@@ -1,0 +1,211 @@
+#include "ConsoleWindowFixture.h"
+#include "support/PtyPair.h"
+#include "wall/WallGridWidget.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+
+using namespace wall;
+using namespace wall::test;
+
+namespace {
+
+// A wall link on a pseudo-terminal, so that start-up opens it.
+QByteArray wallLinkOn(const PtyPair& pty) {
+    return "[YbCommDevice1 Com Set]\nPortName=" + pty.slavePath().toUtf8() + "\n";
+}
+
+class MainWindowTest : public ConsoleWindowFixture {};
+
+TEST_F(MainWindowTest, WithoutASettingsFileTheFactoryWallStarts) {
+    start();
+    EXPECT_TRUE(fileExists());
+    EXPECT_TRUE(readFile().isEmpty()) << "start-up writes nothing";
+    const ConsoleState& s = console->state();
+    EXPECT_EQ(s.grid.rows(), 3);
+    EXPECT_EQ(s.grid.cols(), 3);
+    EXPECT_EQ(s.settings.BoardSel, 4);
+    EXPECT_EQ(console->frameFormat(), FrameFormat::Short);
+    EXPECT_EQ(s.serialDevice(1).portNo, 1);
+    EXPECT_EQ(s.serialDevice(1).baudRate(), 9600);
+    for (int d = 2; d <= kDeviceCount; ++d)
+        EXPECT_FALSE(devices->link(d).isOpen()) << "device " << d;
+    EXPECT_EQ(window->size(), QSize(856, 611));
+
+    window->show();
+    WallGridWidget* grid = find<WallGridWidget>(QStringLiteral("StringGrid1"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->columnCount(), 3);
+    EXPECT_EQ(grid->cellText(1, 2), QStringLiteral("2:3  "));
+    EXPECT_EQ(grid->cellText(2, 2), QStringLiteral("3:3  "));
+}
+
+TEST_F(MainWindowTest, ClosingWritesOnlyThePopCountAndThePollingSwitch) {
+    PtyPair pty;
+    const QByteArray original = wallLinkOn(pty);
+    writeFile(original);
+    start();
+    console->state().settings.Language = 1; // changed in memory, never saved
+    console->state().pops.listLeng = 3;
+    console->state().settings.matrixRollOn = true;
+    window->close();
+    EXPECT_EQ(readFile(), original + "[WallPopList]\nListLeng=3\n[MatrixRoll]\nOnOff=1\n");
+}
+
+TEST_F(MainWindowTest, EveryMenuItemCarriesItsComponentNameAndCaption) {
+    start(true);
+    struct Item {
+        const char* name;
+        const char* chinese;
+        const char* english;
+    };
+    const Item items[] = {
+        {"N14", "高级功能", "Advanced"},
+        {"N22", "定时系统", "Timer"},
+        {"N30", "幕墙开机", "WallPower"},
+        {"N31", "幕墙关机", "WallOff"},
+        {"N6", "退出", "Exit"},
+        {"N7", "串口设置", "COM"},
+        {"N9", "矩阵设置", "Matrix"},
+        {"N5", "幕墙设置", "WallUnit"},
+        {"N24", "幕墙颜色", "WallColor"},
+        {"N10", "标志设置", "Logo"},
+        {"N8", "系统设置", "Options"},
+        {"N21", "虚拟键盘", "Key"},
+        {"N26", "云台控制", "PTZ"},
+        {"N19", "串口显示", "ComDisp"},
+        {"N62", "温度控制", "TemperatureControl"},
+        {"N63", "轮询设置", "Roll Polling"},
+        {"N17", "中文", "中文"},
+        {"N18", "English", "English"},
+        {"u1", "关于", "About"},
+        {"N11", "帮助", "Help"},
+        {"N16", "输入控制", "Inputer"},
+        {"N55", "读信号源", "Read Source"},
+        {"N33", "经典", "Classic"},
+        {"N48", "水晶", "Crystal"},
+    };
+    for (const Item& item : items) {
+        QAction* a = find<QAction>(QLatin1String(item.name));
+        ASSERT_NE(a, nullptr) << item.name;
+        EXPECT_EQ(a->text(), QString::fromUtf8(item.chinese)) << item.name;
+    }
+    EXPECT_FALSE(find<QMenu>(QStringLiteral("N32"))->menuAction()->isVisible());
+    EXPECT_TRUE(find<QAction>(QStringLiteral("N17"))->isChecked());
+
+    find<QAction>(QStringLiteral("N18"))->trigger();
+    for (const Item& item : items)
+        EXPECT_EQ(find<QAction>(QLatin1String(item.name))->text(), QString::fromUtf8(item.english))
+            << item.name;
+    EXPECT_EQ(find<QMenu>(QStringLiteral("N1"))->title(), QStringLiteral("System"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral(" LCD Tavrel"));
+    EXPECT_EQ(find<QTabWidget>(QStringLiteral("PageControl1"))->tabText(7),
+              QStringLiteral("Roaming"));
+    EXPECT_TRUE(find<QAction>(QStringLiteral("N18"))->isChecked());
+    EXPECT_THAT(readFile().toStdString(), testing::HasSubstr("Language=1"));
+
+    find<QAction>(QStringLiteral("N17"))->trigger();
+    EXPECT_EQ(find<QAction>(QStringLiteral("N7"))->text(), QStringLiteral("串口设置"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("液晶幕墙系统软件"));
+}
+
+TEST_F(MainWindowTest, EachWindowItemOpensItsWindow) {
+    start(true);
+    const char* pairs[][2] = {{"N14", "Form13"}, {"N8", "Form9"},   {"u1", "Form5"},
+                              {"N11", "Form12"}, {"N7", "Form27"},  {"N5", "Form4"},
+                              {"N24", "Form30"}, {"N31", "Form2"},  {"N9", "Form10"},
+                              {"N63", "Form35"}, {"N22", "Form26"}, {"N10", "Form11"},
+                              {"N21", "Form23"}, {"N19", "Form24"}, {"N62", "Form33"},
+                              {"N26", "Form31"}, {"N16", "Form14"}};
+    for (const auto& [item, form] : pairs) {
+        find<QAction>(QLatin1String(item))->trigger();
+        QWidget* w = window->window(QLatin1String(form));
+        ASSERT_NE(w, nullptr) << form;
+        EXPECT_TRUE(w->isVisible()) << item << " opens " << form;
+        EXPECT_FALSE(w->windowTitle().isEmpty()) << form;
+        w->close();
+    }
+    EXPECT_EQ(window->window(QStringLiteral("Form2"))->windowTitle(), QStringLiteral("关机"));
+}
+
+TEST_F(MainWindowTest, StartUpShowsOnlyTheRoamingOrPipPageAndTheAdjustmentPage) {
+    struct Case {
+        QByteArray file;
+        int shown;
+    };
+    for (const Case& c : {Case{"", 7}, Case{"[SETTING]\nbManYou=0\n", 2}}) {
+        writeFile(c.file);
+        start();
+        auto* pages = find<QTabWidget>(QStringLiteral("PageControl1"));
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ(pages->isTabVisible(i), i == c.shown || i == 8) << "tab " << i;
+        window.reset();
+    }
+}
+
+TEST_F(MainWindowTest, MenuRulesFollowTheAvProtocol) {
+    struct Case {
+        int av;
+        bool camera, panasonic;
+    };
+    for (const Case& c : {Case{5, true, false}, Case{16, true, false}, Case{88, false, true},
+                          Case{0, false, false}}) {
+        writeFile("[Matrix]\nAV_Company=" + QByteArray::number(c.av) + "\n");
+        start();
+        EXPECT_EQ(find<QAction>(QStringLiteral("N26"))->isVisible(), c.camera) << c.av;
+        EXPECT_EQ(find<QAction>(QStringLiteral("N63"))->isVisible(), c.camera) << c.av;
+        EXPECT_EQ(find<QAction>(QStringLiteral("PanasonicLogin1"))->isVisible(), c.panasonic)
+            << c.av;
+        EXPECT_EQ(find<QAction>(QStringLiteral("PanasonicLogout1"))->isVisible(), c.panasonic);
+        window.reset();
+    }
+}
+
+TEST_F(MainWindowTest, TheTickShowsTheClockAndSkipsWhileAHandlerWaits) {
+    PtyPair pty;
+    writeFile(wallLinkOn(pty));
+    start(true);
+    window->Timer1Timer();
+    const QString clock = window->statusText(5);
+    EXPECT_TRUE(QDateTime::fromString(clock, QStringLiteral("yyyy-MM-dd hh:mm:ss")).isValid())
+        << clock.toStdString();
+
+    QString duringPause;
+    QTimer::singleShot(1100, [&] {
+        window->Timer1Timer();
+        duringPause = window->statusText(5);
+    });
+    pacer->pause(1300);
+    EXPECT_EQ(duringPause, clock) << "no tick while the pause runs";
+    window->Timer1Timer();
+    EXPECT_NE(window->statusText(5), clock);
+}
+
+TEST_F(MainWindowTest, StatusBarReportsTheWallLink) {
+    PtyPair pty;
+    writeFile(wallLinkOn(pty) + "Baud=12\nPortNo=4\n");
+    start(true);
+    EXPECT_EQ(window->statusText(0), QStringLiteral("串口: COM4"));
+    EXPECT_EQ(window->statusText(1), QStringLiteral("波特率: 115200"));
+    EXPECT_EQ(window->statusText(2), QStringLiteral("串口状态: 打开"));
+    window->SetLanguage(1);
+    EXPECT_EQ(window->statusText(0), QStringLiteral("Serial: COM4"));
+    EXPECT_EQ(window->statusText(1), QStringLiteral("Baud: 115200"));
+    EXPECT_EQ(window->statusText(2), QStringLiteral("Com Satus: Open"));
+
+    // A pulled cable: reported, and the console carries on.
+    pty.unplug();
+    EXPECT_TRUE(waitUntil(
+        [&] { return window->statusText(2) == QStringLiteral("Com Satus: failure"); }, 3000));
+    EXPECT_THAT(window->statusText(4).toStdString(), testing::HasSubstr("YbCommDevice1"));
+    EXPECT_TRUE(console->buttonWrite(0x41, 50).ok) << "writes to the closed link are dropped";
+}
+
+} // namespace
