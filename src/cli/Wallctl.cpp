@@ -169,6 +169,7 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
     SwitchableIo io;
     io.target = &trace;
     Console console(store, io);
+    console.setMessageLanguage(1); // a shell tool speaks English
     const StartupReport report = console.load(env.executableDir);
     for (const QString& warning : report.warnings)
         err << warning << '\n';

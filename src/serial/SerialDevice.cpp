@@ -124,9 +124,16 @@ public:
         connect(port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
             // A port that vanished reports a resource or read error (a
             // pseudo-terminal whose other side closed reads end-of-file).
+            // The port is closed from the event loop, not inside its own signal.
             if (e == QSerialPort::ResourceError || e == QSerialPort::PermissionError ||
                 e == QSerialPort::ReadError)
-                lose(port_->errorString());
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, port = port_, why = port_->errorString()] {
+                        if (port_ == port)
+                            lose(why);
+                    },
+                    Qt::QueuedConnection);
         });
         device_.open_.store(true);
         return {};
@@ -140,15 +147,19 @@ public:
     void closePort() {
         if (port_) {
             finishPackage();
+            // What the port still held will never be written.
+            device_.pending_.fetch_sub(port_->bytesToWrite());
             port_->disconnect(this);
             port_->close();
-            delete port_;
+            port_->deleteLater(); // it may be inside one of its own calls
             port_ = nullptr;
         }
-        delete gap_;
-        gap_ = nullptr;
+        if (gap_) {
+            gap_->stop();
+            gap_->deleteLater();
+            gap_ = nullptr;
+        }
         device_.open_.store(false);
-        device_.pending_.store(0);
     }
 
 private:
@@ -195,6 +206,10 @@ SerialDevice::~SerialDevice() {
 }
 
 bool SerialDevice::open(const SerialSettings& settings, QString& error) {
+    {
+        QMutexLocker lock(&mutex_); // nothing received on the old port is read on the new one
+        received_.clear();
+    }
     QString result;
     QMetaObject::invokeMethod(
         worker_, [&] { result = worker_->open(settings); }, Qt::BlockingQueuedConnection);

@@ -2,11 +2,6 @@
 
 #include <QSocketNotifier>
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace wall {
@@ -20,28 +15,9 @@ PtySimulator::~PtySimulator() {
 
 bool PtySimulator::start(QString& error) {
     stop();
-    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
-        error = QString::fromLocal8Bit(std::strerror(errno));
-        stop();
+    if (!pty_.open(error, true))
         return false;
-    }
-    char name[128] = {};
-    if (ptsname_r(master_, name, sizeof name) != 0) {
-        error = QString::fromLocal8Bit(std::strerror(errno));
-        stop();
-        return false;
-    }
-    slavePath_ = QString::fromLocal8Bit(name);
-    slaveKeepAlive_ = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (slaveKeepAlive_ >= 0) {
-        termios raw{};
-        if (tcgetattr(slaveKeepAlive_, &raw) == 0) {
-            cfmakeraw(&raw);
-            tcsetattr(slaveKeepAlive_, TCSANOW, &raw);
-        }
-    }
-    notifier_ = new QSocketNotifier(master_, QSocketNotifier::Read, this);
+    notifier_ = new QSocketNotifier(pty_.master(), QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] { readMaster(); });
     return true;
 }
@@ -49,29 +25,17 @@ bool PtySimulator::start(QString& error) {
 void PtySimulator::stop() {
     delete notifier_;
     notifier_ = nullptr;
-    if (slaveKeepAlive_ >= 0)
-        ::close(slaveKeepAlive_);
-    if (master_ >= 0)
-        ::close(master_);
-    slaveKeepAlive_ = master_ = -1;
+    pty_.close();
 }
 
 void PtySimulator::send(QByteArrayView bytes) {
-    if (master_ < 0)
-        return;
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(master_, bytes.data() + done, size_t(bytes.size() - done));
-        if (n <= 0)
-            break;
-        done += n;
-    }
+    pty_.write(bytes);
 }
 
 void PtySimulator::readMaster() {
     char buffer[4096];
     for (;;) {
-        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        const ssize_t n = ::read(pty_.master(), buffer, sizeof buffer);
         if (n <= 0)
             break;
         const QByteArray bytes(buffer, qsizetype(n));

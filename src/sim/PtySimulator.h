@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PseudoTerminal.h"
 #include "SimulatedWall.h"
 
 #include <QObject>
@@ -25,7 +26,7 @@ public:
     // Closes the terminal, as a pulled cable would.
     void stop();
 
-    QString slavePath() const { return slavePath_; }
+    QString slavePath() const { return pty_.slavePath(); }
     SimulatedWall& wall() { return *wall_; }
 
     // Writes raw bytes to the console, as a unit sending on its own would.
@@ -39,9 +40,7 @@ private:
     void readMaster();
 
     std::unique_ptr<SimulatedWall> wall_;
-    int master_ = -1;
-    int slaveKeepAlive_ = -1; // keeps the terminal alive while the console reopens it
-    QString slavePath_;
+    PseudoTerminal pty_;
     QSocketNotifier* notifier_ = nullptr;
 };
 

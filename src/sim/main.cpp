@@ -9,9 +9,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QSocketNotifier>
 #include <QTextStream>
 
 #include <csignal>
+#include <unistd.h>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -46,6 +48,10 @@ int main(int argc, char* argv[]) {
     int cols = parser.value(colsOption).toInt();
     int cmdForm = parser.value(formatOption).toInt();
     if (parser.isSet(settingsOption)) {
+        if (!QFile::exists(parser.value(settingsOption))) {
+            err << "No settings file " << parser.value(settingsOption) << '\n';
+            return 1;
+        }
         wall::SettingsStore store(parser.value(settingsOption));
         auto state = std::make_unique<wall::ConsoleState>();
         wall::loadConsoleState(store, *state, QCoreApplication::applicationDirPath());
@@ -83,8 +89,15 @@ int main(int argc, char* argv[]) {
                              out.flush();
                          });
 
-    std::signal(SIGTERM, [](int) { QCoreApplication::quit(); });
-    std::signal(SIGINT, [](int) { QCoreApplication::quit(); });
+    // SIGTERM and SIGINT end the simulator through the event loop: the
+    // handler only writes to a pipe.
+    static int quitPipe[2] = {-1, -1};
+    if (::pipe(quitPipe) == 0) {
+        auto* notifier = new QSocketNotifier(quitPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+        std::signal(SIGTERM, [](int) { (void)!::write(quitPipe[1], "q", 1); });
+        std::signal(SIGINT, [](int) { (void)!::write(quitPipe[1], "q", 1); });
+    }
     const int code = app.exec();
     if (parser.isSet(linkOption))
         QFile::remove(parser.value(linkOption));

@@ -98,6 +98,12 @@ TEST_F(MainWindowTest, EveryMenuItemCarriesItsComponentNameAndCaption) {
         EXPECT_EQ(a->text(), QString::fromUtf8(item.chinese)) << item.name;
     }
     EXPECT_FALSE(find<QMenu>(QStringLiteral("N32"))->menuAction()->isVisible());
+    EXPECT_EQ(find<QMenu>(QStringLiteral("N32"))->title(), QStringLiteral("背景设置"));
+    const char* tabs[] = {"图像处理", "视窗处理", "画 中 画",     "  系    统  ", "测试画面",
+                          "光机控制", "调试助手", "  漫    游  ", "图像调整"};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(find<QTabWidget>(QStringLiteral("PageControl1"))->tabText(i),
+                  QString::fromUtf8(tabs[i]));
     EXPECT_TRUE(find<QAction>(QStringLiteral("N17"))->isChecked());
 
     find<QAction>(QStringLiteral("N18"))->trigger();
@@ -105,6 +111,12 @@ TEST_F(MainWindowTest, EveryMenuItemCarriesItsComponentNameAndCaption) {
         EXPECT_EQ(find<QAction>(QLatin1String(item.name))->text(), QString::fromUtf8(item.english))
             << item.name;
     EXPECT_EQ(find<QMenu>(QStringLiteral("N1"))->title(), QStringLiteral("System"));
+    EXPECT_EQ(find<QMenu>(QStringLiteral("N32"))->title(), QStringLiteral("Style"));
+    const char* englishTabs[] = {"Image", "Windows", "PIP",     "System", "TestPattern",
+                                 "DLP",   "Debug",   "Roaming", "Adjust"};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(find<QTabWidget>(QStringLiteral("PageControl1"))->tabText(i),
+                  QLatin1String(englishTabs[i]));
     EXPECT_EQ(window->windowTitle(), QStringLiteral(" LCD Tavrel"));
     EXPECT_EQ(find<QTabWidget>(QStringLiteral("PageControl1"))->tabText(7),
               QStringLiteral("Roaming"));
@@ -132,7 +144,38 @@ TEST_F(MainWindowTest, EachWindowItemOpensItsWindow) {
         EXPECT_FALSE(w->windowTitle().isEmpty()) << form;
         w->close();
     }
-    EXPECT_EQ(window->window(QStringLiteral("Form2"))->windowTitle(), QStringLiteral("关机"));
+    struct Title {
+        const char* form;
+        const char* chinese;
+        const char* english;
+    };
+    const Title titles[] = {
+        {"Form2", "关机", "Shutdown"},
+        {"Form4", "幕墙设置", "Wall Unit"},
+        {"Form5", "关于", "About"},
+        {"Form9", "系统设置", "Options"},
+        {"Form10", "矩阵设置", "Matrix"},
+        {"Form11", "标志设置", "Logo"},
+        {"Form13", "高级功能", "Advanced Features"},
+        {"Form14", "输入控制", "Input Source"},
+        {"Form23", "虚拟键盘", "Key"},
+        {"Form24", "串口信息显示窗口", "Com Display Window"},
+        {"Form26", "定时系统", "Timer"},
+        {"Form27", "串口设置", "COM Set"},
+        {"Form30", "颜色工具栏", "Wall Color"},
+        {"Form31", "云台控制", "PTZ control"},
+        {"Form33", "温度控制", "温度控制"},
+        {"Form35", "轮询设置", "Roll Polling"},
+    };
+    for (const Title& t : titles)
+        EXPECT_EQ(window->window(QLatin1String(t.form))->windowTitle(),
+                  QString::fromUtf8(t.chinese))
+            << t.form;
+    window->SetLanguage(1);
+    for (const Title& t : titles)
+        EXPECT_EQ(window->window(QLatin1String(t.form))->windowTitle(),
+                  QString::fromUtf8(t.english))
+            << t.form;
 }
 
 TEST_F(MainWindowTest, StartUpShowsOnlyTheRoamingOrPipPageAndTheAdjustmentPage) {
@@ -177,12 +220,13 @@ TEST_F(MainWindowTest, TheTickShowsTheClockAndSkipsWhileAHandlerWaits) {
     EXPECT_TRUE(QDateTime::fromString(clock, QStringLiteral("yyyy-MM-dd hh:mm:ss")).isValid())
         << clock.toStdString();
 
+    // A second later the clock reads differently, unless the tick is skipped.
     QString duringPause;
     QTimer::singleShot(1100, [&] {
         window->Timer1Timer();
         duringPause = window->statusText(5);
     });
-    pacer->pause(1300);
+    pacer->pause(2500);
     EXPECT_EQ(duringPause, clock) << "no tick while the pause runs";
     window->Timer1Timer();
     EXPECT_NE(window->statusText(5), clock);
@@ -190,12 +234,14 @@ TEST_F(MainWindowTest, TheTickShowsTheClockAndSkipsWhileAHandlerWaits) {
 
 TEST_F(MainWindowTest, StatusBarReportsTheWallLink) {
     PtyPair pty;
-    writeFile(wallLinkOn(pty) + "Baud=12\nPortNo=4\n");
+    writeFile(wallLinkOn(pty) + "Baud=12\nPortNo=4\n[SETTING]\nbReadEn=1\n");
     start(true);
     EXPECT_EQ(window->statusText(0), QStringLiteral("串口: COM4"));
     EXPECT_EQ(window->statusText(1), QStringLiteral("波特率: 115200"));
     EXPECT_EQ(window->statusText(2), QStringLiteral("串口状态: 打开"));
+    EXPECT_EQ(window->statusText(3), QStringLiteral("读取状态: "));
     window->SetLanguage(1);
+    EXPECT_EQ(window->statusText(3), QStringLiteral("Read State: "));
     EXPECT_EQ(window->statusText(0), QStringLiteral("Serial: COM4"));
     EXPECT_EQ(window->statusText(1), QStringLiteral("Baud: 115200"));
     EXPECT_EQ(window->statusText(2), QStringLiteral("Com Satus: Open"));
@@ -206,6 +252,29 @@ TEST_F(MainWindowTest, StatusBarReportsTheWallLink) {
         [&] { return window->statusText(2) == QStringLiteral("Com Satus: failure"); }, 3000));
     EXPECT_THAT(window->statusText(4).toStdString(), testing::HasSubstr("YbCommDevice1"));
     EXPECT_TRUE(console->buttonWrite(0x41, 50).ok) << "writes to the closed link are dropped";
+}
+
+} // namespace
+
+namespace {
+
+class SettingsFileTest : public ConsoleWindowFixture {};
+
+TEST_F(SettingsFileTest, ASettingsFileThatCannotBeWrittenIsSaidAndTheConsoleRuns) {
+    // A settings path below a regular file can be neither created nor saved.
+    writeFile("[SETTING]\n");
+    store = std::make_unique<SettingsStore>(path() + QStringLiteral("/Setting.ini"));
+    pacer = std::make_unique<UiPacer>();
+    devices = std::make_unique<SerialDevices>(*pacer);
+    console = std::make_unique<Console>(*store, *devices);
+    window = std::make_unique<MainWindow>(*console, *devices, *pacer);
+    window->FormCreate();
+    window->show();
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_EQ(messages.first().title, QStringLiteral("错误提示"));
+    EXPECT_THAT(messages.first().text.toStdString(), testing::HasSubstr("设置文件无法写入"));
+    EXPECT_EQ(readFile(), QByteArray("[SETTING]\n")) << "nothing else touched";
+    EXPECT_EQ(console->grid().rows(), 3) << "the console runs on its defaults";
 }
 
 } // namespace

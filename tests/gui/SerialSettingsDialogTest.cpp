@@ -98,6 +98,11 @@ TEST_F(SerialSettingsDialogTest, SavingWritesPortNumbersAndFlagsAndOpensOnlyUsed
 
 TEST_F(SerialSettingsDialogTest, AWallLinkThatCannotOpenShowsTheErrorThenTheSettingsDialog) {
     writeFile("[YbCommDevice1 Com Set]\nPortName=/dev/no-such-wall\n");
+    // The error box comes before the settings dialog.
+    answerDialog = [&](QDialog&) {
+        EXPECT_EQ(messages.size(), 1) << "the error text was shown first";
+        return int(QDialog::Rejected);
+    };
     start(true);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_THAT(messages.first().text.toStdString(), testing::HasSubstr("/dev/no-such-wall"));

@@ -42,6 +42,20 @@ TEST_F(WallGridTest, CustomColoursOfAFreshWallAreWhite) {
         }
 }
 
+TEST_F(WallGridTest, TheDialogsShowTheStoredSettings) {
+    startOnPty("[SETTING]\nRow=4\nCol=6\n[Wall]\nWallCustomColors=1\n");
+    EXPECT_EQ(
+        findIn<QComboBox>(QStringLiteral("Form4"), QStringLiteral("ComboBox1"))->currentText(),
+        QStringLiteral("4"));
+    EXPECT_EQ(
+        findIn<QComboBox>(QStringLiteral("Form4"), QStringLiteral("ComboBox2"))->currentText(),
+        QStringLiteral("6"));
+    EXPECT_TRUE(
+        findIn<QCheckBox>(QStringLiteral("Form30"), QStringLiteral("CheckBox1"))->isChecked());
+    EXPECT_TRUE(findIn<ColourPalette>(QStringLiteral("Form30"), QStringLiteral("CColorGrid1"))
+                    ->isEnabled());
+}
+
 TEST_F(WallGridTest, TheWallSettingsDialogResizesTheWallAndReloadsItsColours) {
     startOnPty("[WallColor]\nH1V3=255\n");
     find<QAction>(QStringLiteral("N5"))->trigger();

@@ -94,9 +94,9 @@ TEST_F(SerialDeviceTest, AReadTakesTwentyBytesAndDropsTheRestOfThePackage) {
 TEST_F(SerialDeviceTest, AtMostSixteenPackagesWaitAndTheOldestGoFirst) {
     for (int i = 0; i < 18; ++i) {
         pty.write(QByteArray(1, char(i)));
-        QThread::msleep(80);
+        QThread::msleep(120); // well beyond the 50 ms gap, even on a loaded machine
     }
-    QThread::msleep(100);
+    QThread::msleep(150);
     const QList<QByteArray> got = packages(device, 18, 300);
     ASSERT_EQ(got.size(), SerialDevice::kPackageQueue);
     EXPECT_EQ(got.first(), QByteArray(1, char(2)));

@@ -35,11 +35,13 @@ CommandResult Console::sendToSelection(ScreenCommand command, std::uint8_t param
                                        unsigned value) {
     const WallGrid& grid = state_->grid;
     if (!grid.isInside(grid.selection()))
-        return CommandResult::refused(QStringLiteral("the selection is outside the wall"));
+        return CommandResult::refused(messageLanguage() != 0
+                                          ? QStringLiteral("the selection is outside the wall")
+                                          : QStringLiteral("所选屏幕超出幕墙范围"));
     const ScreenFrame frame =
         buildScreenFrame(frameFormat(), command, grid.selection(), parameter, value);
     if (!frame.ok())
-        return CommandResult::refused(describe(frame.error));
+        return CommandResult::refused(describe(frame.error, messageLanguage()));
     io_.link(kWallLink).write(frame.bytes);
     return {};
 }
@@ -55,17 +57,21 @@ CommandResult Console::powerOn(bool* staggered, const Progress& progress) {
     if (interval == 0)
         return buttonIncDec(kPower, 1);
     if (busy_)
-        return CommandResult::refused(QStringLiteral("a power-on sequence is already running"));
+        return CommandResult::refused(messageLanguage() != 0
+                                          ? QStringLiteral("a power-on sequence is already running")
+                                          : QStringLiteral("开机正在进行"));
 
     const WallGrid& grid = state_->grid;
     const Selection s = grid.selection();
     if (!grid.isInside(s))
-        return CommandResult::refused(QStringLiteral("the selection is outside the wall"));
+        return CommandResult::refused(messageLanguage() != 0
+                                          ? QStringLiteral("the selection is outside the wall")
+                                          : QStringLiteral("所选屏幕超出幕墙范围"));
     // Check every frame first, so that a refused one leaves no half-switched wall.
     if (const ScreenFrame last = buildScreenFrame(
             frameFormat(), ScreenCommand::Step, {s.right, s.bottom, s.right, s.bottom}, kPower, 1);
         !last.ok())
-        return CommandResult::refused(describe(last.error));
+        return CommandResult::refused(describe(last.error, messageLanguage()));
 
     busy_ = true;
     const int total = s.rowCount() * s.columnCount();
@@ -87,11 +93,15 @@ CommandResult Console::powerOff() {
     return buttonIncDec(kPower, 0);
 }
 
-bool Console::saveOnClose(QString* error) {
+bool Console::saveOnClose() {
     SettingsScope ini = store_.open();
     ini.writeInt("WallPopList", "ListLeng", state_->pops.listLeng);
     ini.writeBool("MatrixRoll", "OnOff", state_->settings.matrixRollOn);
-    return ini.release(error);
+    QString error;
+    if (ini.release(&error))
+        return true;
+    store_.reportError(error);
+    return false;
 }
 
 void Console::setWallSize(int rows, int cols) {

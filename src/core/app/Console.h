@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace wall {
 
@@ -57,8 +58,9 @@ public:
     bool busy() const { return busy_; }
 
     // Closing the main window: only the pop-window count and the polling
-    // switch are written; everything else was saved when it changed.
-    bool saveOnClose(QString* error = nullptr);
+    // switch are written; everything else was saved when it changed. A
+    // failure goes to the settings' error sink.
+    bool saveOnClose();
 
     // The wall settings dialog's OK: the new size, written, with the colours
     // and sources reloaded for it. Sides are clamped to 1 … 30.
@@ -71,6 +73,10 @@ public:
     // The language value, written at once (0 Chinese, anything else English).
     void setLanguage(int language);
     bool english() const { return state_->settings.Language != 0; }
+    // The language of refusals and other messages: the console's own unless
+    // a caller (the command-line tool) asks for one.
+    void setMessageLanguage(std::optional<int> language) { messageLanguage_ = language; }
+    int messageLanguage() const { return messageLanguage_.value_or(state_->settings.Language); }
     // The main window caption: SETTING/Caption, or the language's default.
     QString mainCaption();
     // The plan list: each stored name Wall/Wall_Mode<i>, or "模式"/"Mode" i+1.
@@ -85,6 +91,7 @@ private:
     DeviceIo& io_;
     std::unique_ptr<ConsoleState> state_;
     bool busy_ = false; // a sequence with pauses is running
+    std::optional<int> messageLanguage_;
 };
 
 // Where Setting.ini lives: beside the executable, or in the user's

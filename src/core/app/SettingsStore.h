@@ -42,6 +42,8 @@ public:
     // a scope destroyed without release(), a file that cannot be created.
     // Without a sink they go to qWarning().
     void setErrorSink(ErrorSink sink) { errorSink_ = std::move(sink); }
+    // Reports a failure through the sink.
+    void reportError(const QString& message) const { report(message); }
 
 private:
     friend class SettingsScope;

@@ -16,7 +16,12 @@ public:
     Link(TraceIo& owner, int device) : owner_(owner), device_(device) {}
 
     bool isOpen() const override { return open_; }
-    bool open(const SerialSettings&, QString&) override {
+    bool open(const SerialSettings&, QString& error) override {
+        if (!openError_.isEmpty()) {
+            error = openError_;
+            open_ = false;
+            return false;
+        }
         open_ = true;
         return true;
     }
@@ -40,6 +45,7 @@ public:
     TraceIo& owner_;
     int device_;
     bool open_ = true;
+    QString openError_;
     QList<QByteArray> replies_;
 };
 
@@ -76,6 +82,10 @@ void TraceIo::queueReply(int device, QByteArray package) {
 
 void TraceIo::setOpen(int device, bool open) {
     static_cast<Link&>(link(device)).open_ = open;
+}
+
+void TraceIo::setOpenError(int device, QString error) {
+    static_cast<Link&>(link(device)).openError_ = std::move(error);
 }
 
 QString TraceIo::text() const {

@@ -31,6 +31,8 @@ public:
     void queueReply(int device, QByteArray package);
     // Marks a device closed: writes to it are dropped and leave no line.
     void setOpen(int device, bool open);
+    // Makes the next opens of a device fail with this text (empty: succeed).
+    void setOpenError(int device, QString error);
 
     const QStringList& lines() const { return lines_; }
     QString text() const; // the lines joined, each ended by '\n'

@@ -30,17 +30,23 @@ int frameLength(FrameFormat format) {
     return 7;
 }
 
-QString describe(FrameError error) {
+QString describe(FrameError error, int language) {
+    const bool chinese = language == 0;
     switch (error) {
     case FrameError::None:
         return {};
     case FrameError::EmptySelection:
-        return QStringLiteral("the selection is empty");
+        return chinese ? QStringLiteral("没有选中的屏幕")
+                       : QStringLiteral("the selection is empty");
     case FrameError::AddressOverflow:
-        return QStringLiteral("frame formats 0 and 1 address rows and columns 1 to 15 only; "
-                              "use frame format 2 for larger walls");
+        return chinese
+                   ? QStringLiteral(
+                         "7字节和8字节命令只能寻址第1至15行和列；更大的幕墙请使用9字节命令")
+                   : QStringLiteral("frame formats 0 and 1 address rows and columns 1 to 15 only; "
+                                    "use frame format 2 for larger walls");
     case FrameError::ValueOverflow:
-        return QStringLiteral("the value does not fit this frame format");
+        return chinese ? QStringLiteral("数值超出此命令格式的范围")
+                       : QStringLiteral("the value does not fit this frame format");
     }
     return {};
 }

@@ -36,7 +36,8 @@ enum class FrameError {
     AddressOverflow, // formats 0 and 1 name rows and columns 1 … 15 only
     ValueOverflow,   // the value does not fit the format's value bytes
 };
-QString describe(FrameError error);
+// What the operator is told, in Chinese (language 0) or English.
+QString describe(FrameError error, int language = 1);
 
 struct ScreenFrame {
     QByteArray bytes;

@@ -143,6 +143,7 @@ constexpr int kImageWidth = 150;
 constexpr int kImageHeight = 200;
 // Status-bar panels 0, 1, 2, 3 and 5 have fixed widths; panel 4 takes the rest.
 constexpr int kPanelWidths[6] = {120, 120, 170, 150, 0, 150};
+constexpr int kStatusSpacing = 16;
 
 QString clockText(const QDateTime& now) {
     // The process-wide formats: "yyyy-MM-dd", and the date alone at midnight.
@@ -156,6 +157,25 @@ QString clockText(const QDateTime& now) {
 MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer, QWidget* parent)
     : QMainWindow(parent), console_(console), devices_(devices), pacer_(pacer) {
     setObjectName(QStringLiteral("Form1"));
+    // A settings file that cannot be written is said at once; the file on
+    // disk stays as it was.
+    console_.settings().setErrorSink([this](const QString& detail) {
+        const bool english = console_.english();
+        // The same fault again soon after goes to the status bar only.
+        const QDateTime now = QDateTime::currentDateTime();
+        const bool repeated = detail == lastSettingsError_ && lastSettingsErrorAt_.secsTo(now) < 60;
+        lastSettingsError_ = detail;
+        lastSettingsErrorAt_ = now;
+        if (panels_[4])
+            panels_[4]->setText(detail);
+        if (repeated)
+            return;
+        Modal::message(this, Modal::Icon::Plain,
+                       english ? QStringLiteral("Error") : QStringLiteral("错误提示"),
+                       (english ? QStringLiteral("The settings file could not be written.\n")
+                                : QStringLiteral("设置文件无法写入。\n")) +
+                           detail);
+    });
     portSetup_ = std::make_unique<WindowPortSetup>(devices_, this);
     form27Setup_ = std::make_unique<WindowPortSetup>(devices_, nullptr);
 
@@ -191,7 +211,6 @@ MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer,
     buildPages();
     buildMenus();
     buildStatusBar();
-    buildWindows();
 
     connect(grid_, &WallGridWidget::selectionChanged, this,
             [this](const Selection& s) { console_.grid().setSelection(s); });
@@ -210,7 +229,9 @@ MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer,
     connect(timer1_, &QTimer::timeout, this, &MainWindow::Timer1Timer);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    console_.settings().setErrorSink({});
+}
 
 void MainWindow::buildMenus() {
     for (const MenuItem& m : kMenus) {
@@ -353,6 +374,8 @@ void MainWindow::FormCreate() {
     for (const QString& warning : report.warnings)
         panels_[4]->setText(warning);
     applyMenuRules();
+    // The dialogs are created now, so that they show the loaded settings.
+    buildWindows();
     // The grid starts with its first cell selected.
     console_.grid().setSelection({0, 0, 0, 0});
     resize(kInitialWidth, kInitialHeight);
@@ -411,6 +434,9 @@ void MainWindow::refreshGrid() {
 
 void MainWindow::SetLanguage(int language) {
     console_.setLanguage(language);
+    // The input-control dialog is rebuilt for the new language when next opened.
+    if (QWidget* inputControl = windows_.value(QStringLiteral("Form14")))
+        inputControl->close();
     const bool english = console_.english();
     actions_.value(QStringLiteral("N17"))->setChecked(!english);
     actions_.value(QStringLiteral("N18"))->setChecked(english);
@@ -422,7 +448,14 @@ void MainWindow::SetLanguage(int language) {
         QApplication::removeTranslator(english_.get());
         english_.reset();
     }
-    retranslate(); // the main window's own texts, also when nothing was installed
+    // Every window takes the new captions now, not when the event loop next
+    // runs (the translator's own notice follows later and changes nothing).
+    retranslate();
+    for (QWidget* w : std::as_const(windows_))
+        if (w) {
+            QEvent change(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(w, &change);
+        }
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -443,11 +476,11 @@ void MainWindow::retranslate() {
     for (int i = 0; i < 9; ++i)
         pages_->setTabText(i, tr(kTabCaptions[i]));
 
-    const int current =
-        plans_->currentRow() >= 0 ? plans_->currentRow() : console_.state().settings.wallMode;
     plans_->clear();
     plans_->addItems(console_.planNames());
-    plans_->setCurrentRow(current);
+    plans_->setCurrentRow(console_.state().settings.wallMode);
+    panels_[3]->setText(console_.english() ? QStringLiteral("Read State: ")
+                                           : QStringLiteral("读取状态: "));
     updateStatusBar();
 }
 
@@ -503,20 +536,21 @@ void MainWindow::FormCanResize() {
                         kImageHeight);
     label58_->move(image_->x(), image_->y() + 40);
     label59_->move(image_->x(), image_->y() + 104);
-    // Panel 4 takes what the other panels leave.
-    int fixed = 0;
-    for (int i : {0, 1, 2, 3, 5})
-        if (panels_[size_t(i)]->isVisible() || i != 3)
-            fixed += kPanelWidths[i];
-    panels_[4]->setFixedWidth(std::max(W - fixed - 16, 0));
+    // Panel 4 takes what panels 0, 1, 2 and 5 leave, less panel 3 where read-back
+    // shows it, and the status bar's own spacing, so that the clock stays in view.
+    int fixed = kPanelWidths[0] + kPanelWidths[1] + kPanelWidths[2] + kPanelWidths[5];
+    if (console_.state().settings.bReadEn != 0)
+        fixed += kPanelWidths[3];
+    panels_[4]->setFixedWidth(std::max(W - fixed - kStatusSpacing, 0));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    QString error;
-    if (!console_.saveOnClose(&error))
-        Modal::message(this, Modal::Icon::Plain,
-                       console_.english() ? QStringLiteral("Error") : QStringLiteral("错误提示"),
-                       error);
+    if (pacer_.isWaiting()) {
+        // A sequence is still sending; closing now would cut it off.
+        event->ignore();
+        return;
+    }
+    console_.saveOnClose(); // a failure is reported through the settings' error sink
     for (QWidget* w : windows_)
         if (w)
             w->close();

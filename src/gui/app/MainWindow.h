@@ -2,6 +2,7 @@
 
 #include "serial/SerialSetup.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
@@ -77,6 +78,8 @@ private:
     std::unique_ptr<WindowPortSetup> portSetup_;   // owned by the main window
     std::unique_ptr<WindowPortSetup> form27Setup_; // owned by the serial settings dialog
     std::unique_ptr<QTranslator> english_;
+    QString lastSettingsError_;
+    QDateTime lastSettingsErrorAt_;
     bool created_ = false;
     bool activated_ = false;
 
