@@ -26,9 +26,19 @@ bool SerialDevices::waitForWritten(int msecs) {
     return all;
 }
 
+void sleepUntil(const QDeadlineTimer& deadline) {
+    // Sleeps overshoot by the system's timer slack; the last fifth of a
+    // millisecond is waited out instead, so that the pause ends on time.
+    constexpr qint64 kSpinNs = 200'000;
+    if (const qint64 rest = deadline.remainingTimeNSecs(); rest > kSpinNs)
+        QThread::usleep(static_cast<unsigned long>((rest - kSpinNs) / 1000));
+    while (!deadline.hasExpired())
+        QThread::yieldCurrentThread();
+}
+
 void SleepPacer::pause(int ms) {
     if (ms > 0)
-        QThread::msleep(static_cast<unsigned long>(ms));
+        sleepUntil(QDeadlineTimer(ms, Qt::PreciseTimer));
 }
 
 } // namespace wall

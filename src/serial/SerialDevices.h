@@ -2,6 +2,8 @@
 
 #include "SerialDevice.h"
 
+#include <QDeadlineTimer>
+
 #include <array>
 #include <memory>
 
@@ -25,6 +27,9 @@ private:
     Pacer& pacer_;
     std::array<std::unique_ptr<SerialDevice>, kDeviceCount> devices_;
 };
+
+// Blocks the calling thread until the deadline, to within a few microseconds.
+void sleepUntil(const QDeadlineTimer& deadline);
 
 // A pacer that blocks the calling thread; the I/O threads keep sending.
 class SleepPacer final : public Pacer {

@@ -1,9 +1,10 @@
 #include "UiPacer.h"
 
+#include "SerialDevices.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QThread>
 #include <QTimer>
 
 namespace wall {
@@ -15,18 +16,13 @@ void UiPacer::pause(int ms) {
     ++depth_;
     QApplication::setOverrideCursor(Qt::BusyCursor);
     // The window paints while the event loop runs. The loop's timers are
-    // only good to a millisecond, so the last stretch is slept, and its last
-    // fifth of a millisecond waited out, to end the pause on time.
+    // only good to a millisecond, so the last stretch is slept precisely.
     if (ms > 2) {
         QEventLoop loop;
         QTimer::singleShot(ms - 2, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    constexpr qint64 kSpinNs = 200'000;
-    if (const qint64 rest = deadline.remainingTimeNSecs(); rest > kSpinNs)
-        QThread::usleep(static_cast<unsigned long>((rest - kSpinNs) / 1000));
-    while (!deadline.hasExpired())
-        QThread::yieldCurrentThread();
+    sleepUntil(deadline);
     QApplication::restoreOverrideCursor();
     --depth_;
 }
