@@ -45,6 +45,7 @@ struct Invocation {
     Console& console;
     QStringList args; // the command's own arguments
     QTextStream& err;
+    QStringList results; // printed on stdout after the trace
 };
 
 // A command runs and gives its result, or finds its arguments bad, says so
@@ -86,6 +87,21 @@ std::optional<CommandResult> powerCommand(Invocation& in) {
     return std::nullopt;
 }
 
+std::optional<CommandResult> readCommand(Invocation& in) {
+    const std::optional<unsigned> parameter = parseNumber(in.args.at(0), 0xFF);
+    if (!parameter) {
+        in.err << QStringLiteral("Bad parameter \"%1\": a number 0-255, decimal or 0x hex.\n")
+                      .arg(in.args.at(0));
+        return std::nullopt;
+    }
+    const ReadEvent e = in.console.readParameter(static_cast<std::uint8_t>(*parameter),
+                                                 readKindOf(int(*parameter)));
+    if (!e.ok)
+        return CommandResult::refused(QStringLiteral("no screen answered the read"));
+    in.results << QStringLiteral("value %1").arg(e.reply.value);
+    return CommandResult{};
+}
+
 const Command kCommands[] = {
     {"write", 2, "write P V     set parameter P to V on the selection (0xB1)",
      [](Invocation& in) { return frameCommand(in, true); }},
@@ -93,6 +109,9 @@ const Command kCommands[] = {
      [](Invocation& in) { return frameCommand(in, false); }},
     {"power", 1, "power on|off  switch the selection on (staggered by PowerDelayTime10Ms) or off",
      powerCommand},
+    {"read", 1,
+     "read P        read parameter P back from the selection (replies: --reply in trace mode)",
+     readCommand},
 };
 
 QString commandHelp() {
@@ -128,7 +147,12 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         QStringLiteral(
             "Screens to address, R:C or R1:C1-R2:C2, 1-based (default: the whole wall)."),
         QStringLiteral("RANGE"));
-    parser.addOptions({settingsOption, traceOption, selectOption});
+    const QCommandLineOption replyOption(
+        QStringLiteral("reply"),
+        QStringLiteral(
+            "With --trace: a package the wall link receives, as hex (repeatable, in order)."),
+        QStringLiteral("HEX"));
+    parser.addOptions({settingsOption, traceOption, selectOption, replyOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("See the commands above."));
     const QCommandLineOption helpOption = parser.addHelpOption();
@@ -166,6 +190,15 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
     // The console is loaded before the devices open: they take their
     // settings from it.
     TraceIo trace;
+    for (const QString& hex : parser.values(replyOption)) {
+        const QByteArray package = QByteArray::fromHex(hex.toLatin1());
+        if (package.isEmpty() ||
+            hex.count(QRegularExpression(QStringLiteral("[^0-9A-Fa-f ]"))) > 0) {
+            err << QStringLiteral("Bad reply \"%1\": hexadecimal bytes.\n").arg(hex);
+            return Usage;
+        }
+        trace.queueReply(kWallLink, package);
+    }
     SwitchableIo io;
     io.target = &trace;
     Console console(store, io);
@@ -205,11 +238,13 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         io.target = realDevices.get();
     }
 
-    Invocation invocation{console, args.mid(1), err};
+    Invocation invocation{console, args.mid(1), err, {}};
     const std::optional<CommandResult> result = command->run(invocation);
     if (!result)
         return Usage;
     for (const QString& line : trace.lines())
+        out << line << '\n';
+    for (const QString& line : invocation.results)
         out << line << '\n';
     if (!result->ok) {
         err << QStringLiteral("Refused: %1.\n").arg(result->message);

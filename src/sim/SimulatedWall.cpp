@@ -125,6 +125,15 @@ QByteArray SimulatedWall::reply(int row, int col, int parameter) const {
     const int value = valueOf(unit(row, col), parameter);
     QByteArray b;
     auto put = [&b](int v) { b.append(static_cast<char>(v & 0xFF)); };
+    // One record of the 8-byte format: E5, a spare byte, P, low, high, E0.
+    auto record = [&](int v, int base) {
+        put(0xE5);
+        put(0x00);
+        put(parameter);
+        put(v % base);
+        put(v / base);
+        put(0xE0);
+    };
     switch (format_) {
     case FrameFormat::Short:
         put(screenAddress(row, col));
@@ -133,12 +142,16 @@ QByteArray SimulatedWall::reply(int row, int col, int parameter) const {
         put(kFrameTail);
         break;
     case FrameFormat::Wide:
-        put(0xE5);
-        put(0x00);
-        put(parameter);
-        put(value % 255);
-        put(value / 255);
-        put(0xE0);
+        if (parameter == 0x80 || parameter == 0x81) {
+            record(kSliderMaximum, 255); // the positions' range, then the value
+            record(value, 255);
+        } else if (parameter >= 0x65 && parameter <= 0x68) {
+            record(value, 256); // value, minimum and maximum, counted in 256s
+            record(parameter <= 0x66 ? 1 : 0, 256);
+            record(kSliderMaximum, 256);
+        } else {
+            record(value, 255);
+        }
         break;
     case FrameFormat::RowCol:
         put(row + 1);

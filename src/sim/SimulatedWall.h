@@ -39,6 +39,8 @@ public:
 
     // The value a unit reports for a parameter it was never given.
     static constexpr int kDefaultValue = 50;
+    // The slider range the units report with positions and window geometry.
+    static constexpr int kSliderMaximum = 100;
 
 private:
     struct Frame {

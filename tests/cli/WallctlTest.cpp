@@ -129,6 +129,44 @@ TEST_F(WallctlTest, PowerSequences) {
     EXPECT_TRUE(bad.out.isEmpty());
 }
 
+TEST_F(WallctlTest, ReadsTraceTheirPollsAndPrintTheValue) {
+    struct Case {
+        const char* what;
+        QByteArray settings;
+        std::vector<const char*> args;
+        int code;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"format 0 brightness after one stray package",
+         "[SETTING]\nCmdDelayTime10Ms=3\n",
+         {"--select", "1:1", "--reply", "0102", "--reply", "11 41 32 AE", "read", "0x41"},
+         0,
+         "write 1 FB B2 11 11 41 01 AE\npause 10\npause 3\nvalue 50\n"},
+        {"format 1 position: two records",
+         "[SETTING]\nCmdDelayTime10Ms=2\nCmdForm=1\n",
+         {"--select", "2:2", "--reply", "E50000900 1E0E50080 2A00E0", "read", "0x80"},
+         0,
+         "write 1 FB B2 22 22 80 01 00 AE\npause 2\nvalue 42\n"},
+        {"format 2 list read: no closing wait",
+         "[SETTING]\nCmdDelayTime10Ms=2\nCmdForm=2\n",
+         {"--select", "1:2", "--reply", "0102B401AE", "read", "0xB4"},
+         0,
+         "write 1 FB B2 01 02 01 02 B4 01 AE\nvalue 1\n"},
+        {"no answer: every poll waits, then the closing wait",
+         "[SETTING]\nCmdDelayTime10Ms=2\n",
+         {"--select", "1:1", "read", "65"},
+         1,
+         "write 1 FB B2 11 11 41 01 AE\npause 10\npause 10\npause 2\n"},
+    };
+    for (const Case& c : cases) {
+        const Run r = trace(c.settings, c.args);
+        EXPECT_EQ(r.code, c.code) << c.what << ": " << r.err.toStdString();
+        EXPECT_EQ(r.out, QLatin1String(c.out)) << c.what;
+    }
+    EXPECT_EQ(trace("", {"--reply", "zz", "read", "65"}).code, 2) << "a reply that is not hex";
+}
+
 TEST_F(WallctlTest, RefusedCommandsSendNothingAndSayWhy) {
     struct Case {
         const char* what;

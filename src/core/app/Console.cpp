@@ -33,6 +33,9 @@ CommandResult Console::buttonIncDec(std::uint8_t parameter, std::uint8_t value) 
 
 CommandResult Console::sendToSelection(ScreenCommand command, std::uint8_t parameter,
                                        unsigned value) {
+    if (reading_)
+        return CommandResult::refused(messageLanguage() != 0 ? QStringLiteral("a read is running")
+                                                             : QStringLiteral("正在读取"));
     const WallGrid& grid = state_->grid;
     if (!grid.isInside(grid.selection()))
         return CommandResult::refused(messageLanguage() != 0

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ConsoleState.h"
+#include "wall/PageReads.h"
+#include "wall/ReadBack.h"
 #include "wall/ScreenPacket.h"
 
 #include <QString>
@@ -22,6 +24,15 @@ struct CommandResult {
     QString message;
 
     static CommandResult refused(QString why) { return {false, std::move(why)}; }
+};
+
+// One finished read, for the window to show in its controls.
+struct ReadEvent {
+    int parameter = 0;
+    ReadKind kind = ReadKind::Slider;
+    PageReadEffect effect = PageReadEffect::None;
+    bool ok = false;
+    ReadReply reply;
 };
 
 // The console's behaviour without its windows: the state loaded from
@@ -57,6 +68,45 @@ public:
     CommandResult powerOff();
     bool busy() const { return busy_; }
 
+    // --- Reading values back from the screens -------------------------
+    // A single read of P from the selection: up to CmdDelayTime10Ms polls of
+    // the wall link, 10 ms apart; a slider read then waits CmdDelayTime10Ms
+    // milliseconds. Every read reports to the read listener and the status.
+    ReadEvent readParameter(std::uint8_t parameter, ReadKind kind,
+                            PageReadEffect effect = PageReadEffect::None);
+    // The reads of one page in order, each success appended to the command
+    // list. False when any read failed or the stop flag was found set.
+    bool pageRead(int page);
+    // "读取所有": nothing when stopped (no message follows), else whether
+    // every read succeeded.
+    std::optional<bool> readAll();
+    // The main source of every selected screen, one read each, row by row.
+    bool getMainSource();
+    void requestStop() { stop_ = true; }
+    void clearStop() { stop_ = false; }
+    bool stopRequested() const { return stop_; }
+    // A read is polling: other reads and commands are refused until it ends.
+    bool reading() const { return reading_; }
+    int lastReadValue() const { return lastValue_; }
+    bool lastReadOk() const { return lastOk_; }
+    // "name:value" lines of the successful page reads (ConfigFileList).
+    QStringList& commandList() { return commandList_; }
+
+    using ReadListener = std::function<void(const ReadEvent&)>;
+    void setReadListener(ReadListener l) { readListener_ = std::move(l); }
+    using StatusListener = std::function<void(ReadState)>;
+    void setReadStatusListener(StatusListener l) { statusListener_ = std::move(l); }
+    // A screen's main source was read and stored (its cell text changed).
+    using SourceListener = std::function<void(int screenIndex)>;
+    void setSourceListener(SourceListener l) { sourceListener_ = std::move(l); }
+
+    // The picture-in-picture interlock of boards 10 and 11: whether the write
+    // button of 0x65 … 0x68 may be used.
+    bool pipWriteEnabled(int parameter) const;
+    void resetPipInterlock();         // on applying the board type
+    void pipValueSent(int parameter); // a write or step of that parameter
+    void pipValueRead(int parameter); // a successful read of it
+
     // Closing the main window: only the pop-window count and the polling
     // switch are written; everything else was saved when it changed. A
     // failure goes to the settings' error sink.
@@ -91,6 +141,15 @@ private:
     DeviceIo& io_;
     std::unique_ptr<ConsoleState> state_;
     bool busy_ = false; // a sequence with pauses is running
+    bool reading_ = false;
+    bool stop_ = false;
+    bool lastOk_ = false;
+    int lastValue_ = -1;
+    QStringList commandList_;
+    std::array<bool, 4> pipWrite_{true, true, true, true};
+    ReadListener readListener_;
+    StatusListener statusListener_;
+    SourceListener sourceListener_;
     std::optional<int> messageLanguage_;
 };
 

@@ -41,6 +41,9 @@ public:
     virtual ~Pacer() = default;
     // Waits `ms` milliseconds; 0 or less is no wait.
     virtual void pause(int ms) = 0;
+    // The wait between two polls of a read. Unlike a pause, the window takes
+    // input meanwhile, so that the operator can stop a long read.
+    virtual void pollWait(int ms) { pause(ms); }
 };
 
 // The seam between the core and the outside world: the core receives this,

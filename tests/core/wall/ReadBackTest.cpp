@@ -1,0 +1,159 @@
+#include "wall/ReadBack.h"
+#include "app/Console.h"
+#include "app/SettingsStore.h"
+#include "serial/TraceIo.h"
+#include "support/IniFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace wall;
+
+namespace {
+
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(text);
+}
+
+TEST(ReplyDecoding, EachFormatAndLayout) {
+    const auto F0 = FrameFormat::Short, F1 = FrameFormat::Wide, F2 = FrameFormat::RowCol;
+    struct Case {
+        const char* what;
+        FrameFormat format;
+        int parameter;
+        const char* package;
+        std::optional<ReadReply> expected;
+    };
+    const Case cases[] = {
+        {"format 0 brightness 50", F0, 0x41, "11 41 32 AE", ReadReply{50, {}, {}}},
+        {"format 0: the address is not checked", F0, 0x41, "99 41 07 AE", ReadReply{7, {}, {}}},
+        {"format 0: another parameter", F0, 0x41, "11 40 32 AE", std::nullopt},
+        {"format 0: no tail", F0, 0x41, "11 41 32 AF", std::nullopt},
+        {"format 0: too short", F0, 0x41, "11 41 32", std::nullopt},
+        {"format 2", F2, 0x40, "01 02 40 21 AE", ReadReply{0x21, {}, {}}},
+        {"format 2: row and column not checked", F2, 0x40, "09 09 40 21 AE",
+         ReadReply{0x21, {}, {}}},
+        {"format 2: P in the wrong place", F2, 0x40, "40 02 41 21 AE", std::nullopt},
+        {"format 1 single record, high x 255 + low", F1, 0xB3, "E5 00 B3 05 01 E0",
+         ReadReply{260, {}, {}}},
+        {"format 1 record without its tail", F1, 0xB3, "E5 00 B3 05 01 E1", std::nullopt},
+        {"format 1 positions: maximum 399 from the first record", F1, 0x80,
+         "E5 00 00 90 01 E0 E5 00 80 2A 00 E0", ReadReply{42, {}, 399}},
+        {"format 1 positions need both records", F1, 0x81, "E5 00 81 2A 00 E0", std::nullopt},
+        {"format 1 positions: P is in the second record", F1, 0x81,
+         "E5 00 81 64 00 E0 E5 00 80 2A 00 E0", std::nullopt},
+        {"format 1 window geometry in 256s", F1, 0x67,
+         "E5 00 67 02 01 E0 E5 00 00 01 00 E0 E5 00 00 2C 01 E0", ReadReply{258, 1, 300}},
+        {"format 1 geometry with a broken middle record", F1, 0x65,
+         "E5 00 65 02 01 E0 E4 00 00 01 00 E0 E5 00 00 2C 01 E0", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(decodeReply(c.format, std::uint8_t(c.parameter), hex(c.package)), c.expected)
+            << c.what;
+}
+
+class SingleReadTest : public wall::test::IniFixture {
+protected:
+    void load(const QByteArray& settings) {
+        writeFile(settings);
+        store = std::make_unique<SettingsStore>(path());
+        console = std::make_unique<Console>(*store, io);
+        console->load(dirPath());
+        console->grid().setSelection({0, 0, 0, 0});
+    }
+    TraceIo io;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<Console> console;
+};
+
+TEST_F(SingleReadTest, PackagesThatDoNotMatchAreConsumedAndEachPollWaitsTenMilliseconds) {
+    load("[SETTING]\nCmdDelayTime10Ms=5\n");
+    io.queueReply(1, hex("11 40 32 AE")); // contrast, not brightness
+    io.queueReply(1, hex("00"));
+    io.queueReply(1, hex("11 41 2D AE"));
+    io.queueReply(1, hex("11 41 63 AE")); // left for the next read
+    QList<ReadState> states;
+    console->setReadStatusListener([&](ReadState s) { states << s; });
+    const ReadEvent e = console->readParameter(0x41, ReadKind::Slider);
+    EXPECT_TRUE(e.ok);
+    EXPECT_EQ(e.reply.value, 45);
+    EXPECT_EQ(console->lastReadValue(), 45);
+    EXPECT_EQ(io.text(),
+              QStringLiteral("write 1 FB B2 11 11 41 01 AE\npause 10\npause 10\npause 5\n"));
+    EXPECT_EQ(states, (QList<ReadState>{ReadState::Reading, ReadState::Success}));
+
+    io.clear();
+    const ReadEvent list = console->readParameter(0x45, ReadKind::List);
+    EXPECT_FALSE(list.ok) << "the left-over brightness reply does not answer noise reduction";
+    EXPECT_EQ(console->lastReadValue(), -1);
+    EXPECT_EQ(io.text(),
+              QStringLiteral("write 1 FB B2 11 11 45 01 AE\npause 10\npause 10\npause 10\n"
+                             "pause 10\npause 10\n"))
+        << "a list read has no closing wait";
+}
+
+TEST_F(SingleReadTest, WithoutPollsEveryReadFails) {
+    load("[SETTING]\nCmdDelayTime10Ms=0\n");
+    io.queueReply(1, hex("11 41 32 AE"));
+    const ReadEvent e = console->readParameter(0x41, ReadKind::Slider);
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(io.text(), QStringLiteral("write 1 FB B2 11 11 41 01 AE\n"));
+    EXPECT_EQ(readStateText(0, ReadState::Failure), QStringLiteral("读取状态: 失败"));
+    EXPECT_EQ(readStateText(1, ReadState::Success), QStringLiteral("Read State: Success"));
+    EXPECT_EQ(readStateText(1, ReadState::Reading), QStringLiteral("Read State: "));
+}
+
+TEST_F(SingleReadTest, APageReadListsItsValuesAndStopsWhenAsked) {
+    load("[SETTING]\nCmdDelayTime10Ms=2\n");
+    const char* replies[] = {"11 41 10 AE", "11 40 20 AE", "11 44 30 AE",
+                             "11 42 40 AE", "11 45 02 AE", "11 43 50 AE"};
+    for (const char* r : replies)
+        io.queueReply(1, hex(r));
+    EXPECT_TRUE(console->pageRead(0));
+    EXPECT_EQ(
+        console->commandList(),
+        (QStringList{QStringLiteral("CmdVidoBrightness:16"), QStringLiteral("CmdVidoContrast:32"),
+                     QStringLiteral("CmdVidoSharpness:48"), QStringLiteral("CmdVidoSaturation:64"),
+                     QStringLiteral("CmdVido3DNR:2"), QStringLiteral("CmdVidoHue:80")}));
+
+    // The stop button pressed during the second read ends the page after it.
+    console->commandList().clear();
+    io.queueReply(1, hex("11 41 10 AE"));
+    int reads = 0;
+    console->setReadListener([&](const ReadEvent&) {
+        if (++reads == 2)
+            console->requestStop();
+    });
+    EXPECT_FALSE(console->pageRead(0));
+    EXPECT_EQ(reads, 2);
+    EXPECT_EQ(console->commandList(), QStringList{QStringLiteral("CmdVidoBrightness:16")});
+}
+
+TEST_F(SingleReadTest, ReadAllStoppedGivesNoResult) {
+    load("[SETTING]\nCmdDelayTime10Ms=1\n");
+    console->setReadListener([&](const ReadEvent&) { console->requestStop(); });
+    EXPECT_EQ(console->readAll(), std::nullopt);
+    EXPECT_EQ(io.lines().first(), QStringLiteral("write 1 FB B2 11 11 41 01 AE"))
+        << "without an access level the adjustment page is read first";
+}
+
+TEST_F(SingleReadTest, ThePipInterlockOfBoardTen) {
+    load("[System]\nBoardSel=10\n[SETTING]\nCmdDelayTime10Ms=2\n");
+    console->resetPipInterlock();
+    for (int p = 0x65; p <= 0x68; ++p)
+        EXPECT_FALSE(console->pipWriteEnabled(p)) << p;
+    io.queueReply(1, hex("E5 00 67 20 00 E0 E5 00 00 00 00 E0 E5 00 00 64 00 E0"));
+    EXPECT_TRUE(console->readParameter(0x67, ReadKind::Slider).ok);
+    EXPECT_TRUE(console->pipWriteEnabled(0x67)) << "read back: its write is allowed";
+    console->pipValueSent(0x65); // the horizontal position changed
+    EXPECT_FALSE(console->pipWriteEnabled(0x67)) << "the size must be read again first";
+    console->pipValueSent(0x68);
+    EXPECT_FALSE(console->pipWriteEnabled(0x66));
+
+    // Other boards have no interlock.
+    load("[System]\nBoardSel=4\n");
+    console->resetPipInterlock();
+    console->pipValueSent(0x65);
+    EXPECT_TRUE(console->pipWriteEnabled(0x67));
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+// The console core writes to the simulated wall and reads the value back,
+// through a pseudo-terminal, in each frame format.
+#include "PtySimulator.h"
+#include "SerialDevices.h"
+#include "app/Console.h"
+#include "app/SettingsStore.h"
+#include "support/EventLoopPacer.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace wall;
+
+namespace {
+
+TEST(ReadBackEndToEnd, BrightnessWrittenIsReadBackInEveryFormat) {
+    for (int cmdForm : {0, 1, 2}) {
+        PtySimulator sim(std::make_unique<SimulatedWall>(3, 3, frameFormatFor(cmdForm)));
+        QString error;
+        ASSERT_TRUE(sim.start(error)) << error.toStdString();
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("Setting.ini"));
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[SETTING]\nCmdDelayTime10Ms=50\nCmdForm=" + QByteArray::number(cmdForm) +
+                "\n[YbCommDevice1 Com Set]\nPortName=" + sim.slavePath().toUtf8() + "\n");
+        f.close();
+
+        SettingsStore store(ini);
+        test::EventLoopPacer pacer;
+        SerialDevices devices(pacer);
+        Console console(store, devices);
+        console.load(dir.path());
+        ASSERT_TRUE(devices.link(1).open(console.state().serialDevice(1), error))
+            << error.toStdString();
+        console.grid().setSelection({1, 0, 2, 1});
+
+        ASSERT_TRUE(console.buttonWrite(0x41, 50).ok);
+        ASSERT_TRUE(console.buttonWrite(0x80, 73).ok);
+        const ReadEvent brightness = console.readParameter(0x41, ReadKind::Slider);
+        EXPECT_TRUE(brightness.ok) << "format " << cmdForm;
+        EXPECT_EQ(brightness.reply.value, 50) << "format " << cmdForm;
+        EXPECT_EQ(sim.wall().unit(0, 1).values.at(0x41), 50);
+
+        const ReadEvent position = console.readParameter(0x80, ReadKind::Slider);
+        EXPECT_TRUE(position.ok) << "format " << cmdForm;
+        EXPECT_EQ(position.reply.value, 73) << "format " << cmdForm;
+        if (cmdForm == 1) {
+            EXPECT_EQ(position.reply.maximum, SimulatedWall::kSliderMaximum) << "two records";
+        }
+
+        console.grid().setSelection({0, 0, 2, 2});
+        ASSERT_TRUE(console.buttonIncDec(0x30, 14).ok); // every screen to DVI
+        EXPECT_TRUE(console.getMainSource()) << "format " << cmdForm;
+        EXPECT_EQ(console.grid().source(8), 10) << "format " << cmdForm;
+    }
+}
+
+} // namespace
