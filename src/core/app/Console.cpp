@@ -158,6 +158,12 @@ QStringList Console::planNames() {
     return names;
 }
 
+void Console::changeBoardSel(int board) {
+    state_->settings.BoardSel = board;
+    SettingsScope ini = store_.open();
+    ini.writeInt("System", "BoardSel", board);
+}
+
 void Console::setBackgroundScheme(int pifu) {
     state_->settings.Pifu = pifu;
     SettingsScope ini = store_.open();

@@ -28,6 +28,7 @@ struct CommandResult {
 
 // One finished read, for the window to show in its controls.
 struct ReadEvent {
+    int page = -1; // the page being read, or -1 for a single read
     int parameter = 0;
     ReadKind kind = ReadKind::Slider;
     PageReadEffect effect = PageReadEffect::None;
@@ -131,6 +132,8 @@ public:
     QString mainCaption();
     // The plan list: each stored name Wall/Wall_Mode<i>, or "模式"/"Mode" i+1.
     QStringList planNames();
+    // A product item: the board type, written at once.
+    void changeBoardSel(int board);
     // A background scheme 0 … 15, written at once.
     void setBackgroundScheme(int pifu);
 
@@ -142,6 +145,7 @@ private:
     std::unique_ptr<ConsoleState> state_;
     bool busy_ = false; // a sequence with pauses is running
     bool reading_ = false;
+    int readingPage_ = -1;
     bool stop_ = false;
     bool lastOk_ = false;
     int lastValue_ = -1;

@@ -5,6 +5,8 @@
 #include "app/SettingsStore.h"
 #include "serial/DeviceIo.h"
 
+#include <QScopeGuard>
+
 namespace wall {
 
 namespace {
@@ -33,7 +35,7 @@ bool hasInterlock(int board) {
 } // namespace
 
 ReadEvent Console::readParameter(std::uint8_t parameter, ReadKind kind, PageReadEffect effect) {
-    ReadEvent event{parameter, kind, effect, false, {}};
+    ReadEvent event{readingPage_, parameter, kind, effect, false, {}};
     lastValue_ = -1;
     if (statusListener_)
         statusListener_(ReadState::Reading);
@@ -77,6 +79,8 @@ ReadEvent Console::readParameter(std::uint8_t parameter, ReadKind kind, PageRead
 }
 
 bool Console::pageRead(int page) {
+    const int before = std::exchange(readingPage_, page);
+    const auto restore = qScopeGuard([&] { readingPage_ = before; });
     bool all = true;
     int pipReads = 0;
     for (const PageReadStep& step : pageReads(page)) {

@@ -1,11 +1,17 @@
 #include "MainWindow.h"
 
+#include "AboutDialog.h"
+#include "AdvancedDialog.h"
+#include "HelpWindow.h"
+#include "LoginDialog.h"
 #include "Modal.h"
 #include "PlaceholderWindow.h"
 #include "SerialDevices.h"
+#include "SystemSettingsDialog.h"
 #include "UiPacer.h"
 #include "app/Console.h"
 #include "app/SettingsStore.h"
+#include "pages/ControlPages.h"
 #include "serial/PortSettingsDialog.h"
 #include "serial/SerialSettingsDialog.h"
 #include "serial/WindowPortSetup.h"
@@ -75,6 +81,20 @@ constexpr MenuItem kItems[] = {
     {"PopupMenu1", "PanasonicLogout1", QT_TRANSLATE_NOOP("wall::MainWindow", "松下注销"), true},
 };
 
+// The product items of the hidden submenu N23, one per board type (none
+// for board 9); their labels are neutral.
+struct ProductItem {
+    const char* name;
+    int board;
+};
+constexpr ProductItem kProducts[] = {{"N50", 0}, {"N57", 1},  {"N60", 2}, {"N52", 3},
+                                     {"N51", 4}, {"N383", 5}, {"N53", 6}, {"N54", 7},
+                                     {"N56", 8}, {"N59", 10}, {"N61", 11}};
+
+// What an access level opens; openings of an earlier level stay open.
+constexpr const char* kLevelOneShown[] = {"N22", "N23", "N7", "N9", "N10", "N8", "N21"};
+constexpr const char* kLevelOneEnabled[] = {"N25", "N20", "N3", "N28"};
+
 // The background schemes N33 … N48 under the hidden submenu N32.
 constexpr const char* kSchemes[16] = {
     QT_TRANSLATE_NOOP("wall::MainWindow", "经典"),
@@ -104,10 +124,10 @@ struct WindowItem {
 };
 
 constexpr WindowItem kWindowItems[] = {
-    {"N14", "Form13", QT_TRANSLATE_NOOP("wall::Captions", "高级功能")},
-    {"N8", "Form9", QT_TRANSLATE_NOOP("wall::Captions", "系统设置")},
-    {"u1", "Form5", QT_TRANSLATE_NOOP("wall::Captions", "关于")},
-    {"N11", "Form12", QT_TRANSLATE_NOOP("wall::Captions", "帮助")},
+    {"N14", "Form13", nullptr},
+    {"N8", "Form9", nullptr},
+    {"u1", "Form5", nullptr},
+    {"N11", "Form12", nullptr},
     {"N7", "Form27", nullptr},
     {"N5", "Form4", nullptr},
     {"N24", "Form30", nullptr},
@@ -210,6 +230,12 @@ MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer,
     label58_->setStyleSheet(QStringLiteral("color: white; font-weight: bold; font-size: 16px;"));
     buildPages();
     buildMenus();
+    buildProductMenu();
+    // Without an access level the settings, tool and language menus and plan
+    // saving cannot be chosen.
+    for (const char* name : kLevelOneEnabled)
+        if (QAction* a = actions_.value(QLatin1String(name)))
+            a->setEnabled(false);
     buildStatusBar();
 
     connect(grid_, &WallGridWidget::selectionChanged, this,
@@ -239,6 +265,7 @@ void MainWindow::buildMenus() {
         menu->setObjectName(QLatin1String(m.name));
         menu->menuAction()->setObjectName(QLatin1String(m.name));
         menus_.insert(QLatin1String(m.name), menu);
+        actions_.insert(QLatin1String(m.name), menu->menuAction());
     }
     auto* popup = new QMenu(this);
     popup->setObjectName(QStringLiteral("PopupMenu1"));
@@ -281,8 +308,67 @@ void MainWindow::buildMenus() {
     connect(english, &QAction::triggered, this, [this] { SetLanguage(1); });
     connect(actions_.value(QStringLiteral("N30")), &QAction::triggered, this,
             &MainWindow::N30Click);
-    // The source read-back arrives with the source functions.
-    actions_.value(QStringLiteral("N55"))->setEnabled(false);
+    connect(actions_.value(QStringLiteral("N55")), &QAction::triggered, this,
+            &MainWindow::N55Click);
+}
+
+void MainWindow::buildProductMenu() {
+    QMenu* products = new QMenu(this);
+    products->setObjectName(QStringLiteral("N23"));
+    products->menuAction()->setObjectName(QStringLiteral("N23"));
+    menus_.value(QStringLiteral("N1"))->insertMenu(actions_.value(QStringLiteral("N22")), products);
+    products->menuAction()->setVisible(false);
+    menus_.insert(QStringLiteral("N23"), products);
+    actions_.insert(QStringLiteral("N23"), products->menuAction());
+    for (const ProductItem& item : kProducts) {
+        QAction* a = products->addAction(QStringLiteral("%1").arg(item.board));
+        a->setObjectName(QLatin1String(item.name));
+        a->setCheckable(true);
+        actions_.insert(a->objectName(), a);
+        connect(a, &QAction::triggered, this, [this, board = item.board] {
+            console_.changeBoardSel(board);
+            SetBoard();
+        });
+    }
+}
+
+void MainWindow::grantAccess(int level) {
+    ConsoleState& s = console_.state();
+    s.accessLevel = level;
+    const int board = s.settings.BoardSel;
+    auto show = [this](const char* name) { actions_.value(QLatin1String(name))->setVisible(true); };
+    if (level == 10) {
+        show("N11");
+        return;
+    }
+    for (const char* name : kLevelOneShown)
+        show(name);
+    for (const char* name : kLevelOneEnabled)
+        if (QAction* a = actions_.value(QLatin1String(name))) // N28 comes with the plans
+            a->setEnabled(true);
+    pages_->setTabVisible(8, false); // TabSheet9
+    if (level == 20) {
+        for (int i = 0; i < 8; ++i)
+            pages_->setTabVisible(i, true);
+        for (const char* name : {"N62", "N19", "N11"})
+            show(name);
+        for (const char* name : {"btn2", "btn3"})
+            if (auto* b = findChild<QWidget*>(QLatin1String(name)))
+                b->setVisible(true);
+        return;
+    }
+    for (int i : {0, 1, 3})
+        pages_->setTabVisible(i, true);
+    if (board == 9 || board == 10 || board == 11)
+        pages_->setTabVisible(4, true);
+    if (board == 9 || board == 10)
+        pages_->setTabVisible(5, true);
+    if (board == 11)
+        for (const char* name : {"btn2", "btn3"})
+            if (auto* b = findChild<QWidget*>(QLatin1String(name)))
+                b->setVisible(true);
+    if (board == 1)
+        show("N62");
 }
 
 void MainWindow::buildStatusBar() {
@@ -320,6 +406,18 @@ void MainWindow::buildWindows() {
     form4_ = new WallSettingsDialog(console_, this);
     form30_ = new ColourToolbar(console_, this);
     windows_.insert(QStringLiteral("Form2"), new PowerOffDialog(console_, this));
+    auto* form13 = new AdvancedDialog(console_, this);
+    connect(form13, &AdvancedDialog::accessGranted, this, &MainWindow::grantAccess);
+    connect(form13, &AdvancedDialog::endProcess, this, &QWidget::close);
+    auto* form9 = new SystemSettingsDialog(console_, this);
+    connect(form9, &SystemSettingsDialog::boardNeedsReapplying, this, &MainWindow::SetBoard);
+    form16_ = new LoginDialog(console_, this);
+    connect(form16_, &LoginDialog::endProcess, this, &QWidget::close);
+    windows_.insert(QStringLiteral("Form13"), form13);
+    windows_.insert(QStringLiteral("Form9"), form9);
+    windows_.insert(QStringLiteral("Form16"), form16_);
+    windows_.insert(QStringLiteral("Form5"), new AboutDialog(this));
+    windows_.insert(QStringLiteral("Form12"), new HelpWindow(this));
     form27_ = new SerialSettingsDialog(console_, *form27Setup_, this);
     form27Setup_->setOwner(form27_);
     windows_.insert(QStringLiteral("Form4"), form4_);
@@ -358,7 +456,26 @@ void MainWindow::N30Click() {
                        english ? QStringLiteral("Power On Good!") : QStringLiteral("完成开机!"));
 }
 
+void MainWindow::N55Click() {
+    if (console_.reading())
+        return;
+    console_.clearStop();
+    const bool ok = console_.getMainSource();
+    panels_[3]->setText(readStateText(console_.state().settings.Language,
+                                      ok ? ReadState::Success : ReadState::Failure));
+    const bool english = console_.english();
+    Modal::message(this, Modal::Icon::Information,
+                   english ? QStringLiteral("Tips") : QStringLiteral("信息提示框"),
+                   console_.stopRequested()
+                       ? (english ? QStringLiteral("You terminated the read!")
+                                  : QStringLiteral("您终止了读取!"))
+                       : (english ? QStringLiteral("Read Over!") : QStringLiteral("读取结束!")));
+}
+
 void MainWindow::openWindow(const QString& formName) {
+    // The system settings show the values in use now.
+    if (auto* form9 = qobject_cast<SystemSettingsDialog*>(windows_.value(formName)))
+        form9->loadFields();
     if (QWidget* w = windows_.value(formName)) {
         w->show();
         w->raise();
@@ -374,8 +491,16 @@ void MainWindow::FormCreate() {
     for (const QString& warning : report.warnings)
         panels_[4]->setText(warning);
     applyMenuRules();
-    // The dialogs are created now, so that they show the loaded settings.
+    // The dialogs and pages are created now, so that they show the loaded
+    // settings.
     buildWindows();
+    controls_ = new ControlPages(console_, pages_, this);
+    pages_->setCornerWidget(controls_->sideButtons(), Qt::TopRightCorner);
+    connect(controls_, &ControlPages::readStateChanged, this,
+            [this](const QString& text) { panels_[3]->setText(text); });
+    for (const char* name : {"btn2", "btn3"})
+        if (auto* b = findChild<QWidget*>(QLatin1String(name)))
+            b->setVisible(false); // opened by access levels on board 11
     // The grid starts with its first cell selected.
     console_.grid().setSelection({0, 0, 0, 0});
     resize(kInitialWidth, kInitialHeight);
@@ -411,14 +536,40 @@ void MainWindow::FormActivate() {
     activated_ = true;
     SetLanguage(console_.state().settings.Language);
     SetBoard();
+    if (console_.state().settings.bLogin != 0) {
+        Modal::exec(*form16_);
+        if (!form16_->loggedIn())
+            close(); // no login, no console
+    }
 }
 
 void MainWindow::SetBoard() {
+    const ConsoleState& s = console_.state();
+    const int board = s.settings.BoardSel;
+    for (const ProductItem& item : kProducts)
+        actions_.value(QLatin1String(item.name))->setChecked(item.board == board);
     {
         SettingsScope ini = console_.settings().open();
         console_.grid().loadSources(ini);
     }
     refreshGrid();
+    if (s.accessLevel > 0) {
+        actions_.value(QStringLiteral("N62"))->setVisible(board == 1);
+        pages_->setTabVisible(4, board == 9 || board == 10 || board == 11);
+        pages_->setTabVisible(5, board == 9 || board == 10);
+        for (const char* name : {"btn2", "btn3"})
+            if (auto* b = findChild<QWidget*>(QLatin1String(name)))
+                b->setVisible(board == 11);
+    }
+    pages_->setTabVisible(2, s.settings.bManYou == 0);
+    pages_->setTabVisible(7, s.settings.bManYou != 0);
+    if (controls_) {
+        controls_->applyBoard(board);
+        controls_->ReadEnable(s.settings.bReadEn != 0);
+        controls_->retranslate(); // the sub-source list follows the board
+    }
+    actions_.value(QStringLiteral("N55"))->setVisible(s.settings.bReadEn != 0);
+    updateStatusBar();
 }
 
 void MainWindow::refreshGrid() {
@@ -451,6 +602,8 @@ void MainWindow::SetLanguage(int language) {
     // Every window takes the new captions now, not when the event loop next
     // runs (the translator's own notice follows later and changes nothing).
     retranslate();
+    if (controls_)
+        controls_->retranslate();
     for (QWidget* w : std::as_const(windows_))
         if (w) {
             QEvent change(QEvent::LanguageChange);

@@ -22,6 +22,7 @@ namespace wall {
 
 class Console;
 class ColourToolbar;
+class ControlPages;
 class SerialDevices;
 class SerialSettingsDialog;
 class UiPacer;
@@ -49,6 +50,9 @@ public:
     void FormCanResize();
     void Timer1Timer();
     void N30Click(); // wall power on
+    void N55Click(); // read the selection's main sources
+    // A successful entry in the advanced-functions dialog.
+    void grantAccess(int level);
 
     WallGridWidget* grid() const { return grid_; }
     QWidget* window(const QString& formName) const { return windows_.value(formName); }
@@ -63,6 +67,7 @@ protected:
 private:
     void buildMenus();
     void buildStatusBar();
+    void buildProductMenu();
     void buildPages();
     void buildWindows();
     void applyMenuRules();
@@ -84,6 +89,8 @@ private:
     bool activated_ = false;
 
     WallGridWidget* grid_ = nullptr;
+    ControlPages* controls_ = nullptr;
+    class LoginDialog* form16_ = nullptr;
     QTabWidget* pages_ = nullptr;
     QListWidget* plans_ = nullptr;
     QFrame* image_ = nullptr;

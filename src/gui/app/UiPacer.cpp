@@ -28,3 +28,17 @@ void UiPacer::pause(int ms) {
 }
 
 } // namespace wall
+
+namespace wall {
+
+void UiPacer::pollWait(int ms) {
+    if (ms <= 0)
+        return;
+    ++depth_;
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::AllEvents);
+    --depth_;
+}
+
+} // namespace wall

@@ -10,6 +10,9 @@ namespace wall {
 class UiPacer final : public Pacer {
 public:
     void pause(int ms) override;
+    // Between the polls of a read the window takes input too: the stop
+    // button works, and the console refuses other commands meanwhile.
+    void pollWait(int ms) override;
     bool isWaiting() const { return depth_ > 0; }
 
 private:

@@ -2,69 +2,90 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
-    <name>wall::Captions</name>
+    <name>wall::AboutDialog</name>
     <message>
-        <location filename="../app/MainWindow.cpp" line="107"/>
-        <source>高级功能</source>
-        <translation>Advanced Features</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="108"/>
-        <source>系统设置</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="109"/>
+        <location filename="../app/AboutDialog.cpp" line="103"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="110"/>
-        <source>帮助</source>
-        <translation>Help</translation>
+        <location filename="../app/AboutDialog.cpp" line="104"/>
+        <source>版本：</source>
+        <translation>Version:</translation>
+    </message>
+</context>
+<context>
+    <name>wall::AdvancedDialog</name>
+    <message>
+        <location filename="../app/AdvancedDialog.cpp" line="87"/>
+        <source>高级功能</source>
+        <translation>Advanced Features</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="115"/>
+        <location filename="../app/AdvancedDialog.cpp" line="88"/>
+        <source>用户名：</source>
+        <translation>User name:</translation>
+    </message>
+    <message>
+        <location filename="../app/AdvancedDialog.cpp" line="89"/>
+        <source>密    码：</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <location filename="../app/AdvancedDialog.cpp" line="90"/>
+        <source>确  认</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <location filename="../app/AdvancedDialog.cpp" line="91"/>
+        <source>取 消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wall::Captions</name>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="135"/>
         <source>矩阵设置</source>
         <translation>Matrix</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="116"/>
+        <location filename="../app/MainWindow.cpp" line="136"/>
         <source>轮询设置</source>
         <translation>Roll Polling</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="117"/>
+        <location filename="../app/MainWindow.cpp" line="137"/>
         <source>定时系统</source>
         <translation>Timer</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="118"/>
+        <location filename="../app/MainWindow.cpp" line="138"/>
         <source>标志设置</source>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="119"/>
+        <location filename="../app/MainWindow.cpp" line="139"/>
         <source>虚拟键盘</source>
         <translation>Key</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="120"/>
+        <location filename="../app/MainWindow.cpp" line="140"/>
         <source>串口信息显示窗口</source>
         <translation>Com Display Window</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="121"/>
+        <location filename="../app/MainWindow.cpp" line="141"/>
         <source>温度控制</source>
         <translation>温度控制</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="122"/>
+        <location filename="../app/MainWindow.cpp" line="142"/>
         <source>云台控制</source>
         <translation>PTZ control</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="123"/>
+        <location filename="../app/MainWindow.cpp" line="143"/>
         <source>输入控制</source>
         <translation>Input Source</translation>
     </message>
@@ -83,267 +104,829 @@
     </message>
 </context>
 <context>
-    <name>wall::MainWindow</name>
+    <name>wall::HelpWindow</name>
     <message>
-        <location filename="../app/MainWindow.cpp" line="43"/>
-        <source>系统</source>
-        <translation>System</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="44"/>
-        <source>设置</source>
-        <translation>Set</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="45"/>
-        <source>工具</source>
-        <translation>Tool</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="46"/>
-        <source>语言</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="47"/>
-        <location filename="../app/MainWindow.cpp" line="69"/>
-        <source>关于</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="51"/>
-        <source>高级功能</source>
-        <translation>Advanced</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="52"/>
-        <source>定时系统</source>
-        <translation>Timer</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="53"/>
-        <source>幕墙开机</source>
-        <translation>WallPower</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="54"/>
-        <source>幕墙关机</source>
-        <translation>WallOff</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="55"/>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="56"/>
-        <source>串口设置</source>
-        <translation>COM</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="57"/>
-        <source>矩阵设置</source>
-        <translation>Matrix</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="58"/>
-        <source>幕墙设置</source>
-        <translation>WallUnit</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="59"/>
-        <source>幕墙颜色</source>
-        <translation>WallColor</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="60"/>
-        <source>标志设置</source>
-        <translation>Logo</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="61"/>
-        <source>系统设置</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="62"/>
-        <source>虚拟键盘</source>
-        <translation>Key</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="63"/>
-        <source>云台控制</source>
-        <translation>PTZ</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="64"/>
-        <source>串口显示</source>
-        <translation>ComDisp</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="65"/>
-        <source>温度控制</source>
-        <translation>TemperatureControl</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="66"/>
-        <source>轮询设置</source>
-        <translation>Roll Polling</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="70"/>
+        <location filename="../app/HelpWindow.cpp" line="90"/>
         <source>帮助</source>
         <translation>Help</translation>
     </message>
     <message>
+        <location filename="../app/HelpWindow.cpp" line="91"/>
+        <source>在幕墙网格上拖动鼠标选中屏幕，各页面的命令只发往选中的屏幕。</source>
+        <translation>Drag over the wall grid to select screens; the commands of every page go to the selected screens only.</translation>
+    </message>
+    <message>
+        <location filename="../app/HelpWindow.cpp" line="92"/>
+        <source>幕墙经串口 1 控制；串口设置中可为各类矩阵另设串口。</source>
+        <translation>The wall is driven through serial port 1; the serial settings can give each kind of matrix a port of its own.</translation>
+    </message>
+</context>
+<context>
+    <name>wall::LoginDialog</name>
+    <message>
+        <location filename="../app/LoginDialog.cpp" line="83"/>
+        <source>用户登录</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <location filename="../app/LoginDialog.cpp" line="84"/>
+        <source>用户名：</source>
+        <translation>User name:</translation>
+    </message>
+    <message>
+        <location filename="../app/LoginDialog.cpp" line="85"/>
+        <source>密    码：</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <location filename="../app/LoginDialog.cpp" line="86"/>
+        <source>确  认</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <location filename="../app/LoginDialog.cpp" line="87"/>
+        <source>取 消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wall::MainWindow</name>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="49"/>
+        <source>系统</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="50"/>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="51"/>
+        <source>工具</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="52"/>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="53"/>
+        <location filename="../app/MainWindow.cpp" line="75"/>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="57"/>
+        <source>高级功能</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="58"/>
+        <source>定时系统</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="59"/>
+        <source>幕墙开机</source>
+        <translation>WallPower</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="60"/>
+        <source>幕墙关机</source>
+        <translation>WallOff</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="61"/>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="62"/>
+        <source>串口设置</source>
+        <translation>COM</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="63"/>
+        <source>矩阵设置</source>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="64"/>
+        <source>幕墙设置</source>
+        <translation>WallUnit</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="65"/>
+        <source>幕墙颜色</source>
+        <translation>WallColor</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="66"/>
+        <source>标志设置</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="67"/>
+        <source>系统设置</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="68"/>
+        <source>虚拟键盘</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="69"/>
+        <source>云台控制</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="70"/>
+        <source>串口显示</source>
+        <translation>ComDisp</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="71"/>
+        <source>温度控制</source>
+        <translation>TemperatureControl</translation>
+    </message>
+    <message>
         <location filename="../app/MainWindow.cpp" line="72"/>
+        <source>轮询设置</source>
+        <translation>Roll Polling</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="76"/>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="78"/>
         <source>输入控制</source>
         <translation>Inputer</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="73"/>
+        <location filename="../app/MainWindow.cpp" line="79"/>
         <source>读信号源</source>
         <translation>Read Source</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="74"/>
+        <location filename="../app/MainWindow.cpp" line="80"/>
         <source>松下登录</source>
         <translation>Panasonic Login</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="75"/>
+        <location filename="../app/MainWindow.cpp" line="81"/>
         <source>松下注销</source>
         <translation>Panasonic Logout</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="80"/>
+        <location filename="../app/MainWindow.cpp" line="100"/>
         <source>经典</source>
         <translation>Classic</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="81"/>
+        <location filename="../app/MainWindow.cpp" line="101"/>
         <source>春意盎然</source>
         <translation>Spring</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="82"/>
+        <location filename="../app/MainWindow.cpp" line="102"/>
         <source>夏日风情</source>
         <translation>Summer</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="83"/>
+        <location filename="../app/MainWindow.cpp" line="103"/>
         <source>秋色宜人</source>
         <translation>Autumn</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="84"/>
+        <location filename="../app/MainWindow.cpp" line="104"/>
         <source>冰天雪地</source>
         <translation>Winter</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="85"/>
+        <location filename="../app/MainWindow.cpp" line="105"/>
         <source>红色</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="86"/>
+        <location filename="../app/MainWindow.cpp" line="106"/>
         <source>绿色</source>
         <translation>Green</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="87"/>
+        <location filename="../app/MainWindow.cpp" line="107"/>
         <source>蓝色</source>
         <translation>Blue</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="88"/>
+        <location filename="../app/MainWindow.cpp" line="108"/>
         <source>青色</source>
         <translation>Cyan</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="89"/>
+        <location filename="../app/MainWindow.cpp" line="109"/>
         <source>紫色</source>
         <translation>Magenta</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="90"/>
+        <location filename="../app/MainWindow.cpp" line="110"/>
         <source>黄色</source>
         <translation>Yellow</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="91"/>
+        <location filename="../app/MainWindow.cpp" line="111"/>
         <source>冲浪</source>
         <translation>Surfing</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="92"/>
+        <location filename="../app/MainWindow.cpp" line="112"/>
         <source>金叶</source>
         <translation>GoldLeaf</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="93"/>
+        <location filename="../app/MainWindow.cpp" line="113"/>
         <source>植物</source>
         <translation>Plants</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="94"/>
+        <location filename="../app/MainWindow.cpp" line="114"/>
         <source>科技</source>
         <translation>Technology</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="95"/>
+        <location filename="../app/MainWindow.cpp" line="115"/>
         <source>水晶</source>
         <translation>Crystal</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="128"/>
+        <location filename="../app/MainWindow.cpp" line="148"/>
         <source>图像处理</source>
         <translation>Image</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="129"/>
+        <location filename="../app/MainWindow.cpp" line="149"/>
         <source>视窗处理</source>
         <translation>Windows</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="130"/>
+        <location filename="../app/MainWindow.cpp" line="150"/>
         <source>画 中 画</source>
         <translation>PIP</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="131"/>
+        <location filename="../app/MainWindow.cpp" line="151"/>
         <source>  系    统  </source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="132"/>
+        <location filename="../app/MainWindow.cpp" line="152"/>
         <source>测试画面</source>
         <translation>TestPattern</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="133"/>
+        <location filename="../app/MainWindow.cpp" line="153"/>
         <source>光机控制</source>
         <translation>DLP</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="134"/>
+        <location filename="../app/MainWindow.cpp" line="154"/>
         <source>调试助手</source>
         <translation>Debug</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="135"/>
+        <location filename="../app/MainWindow.cpp" line="155"/>
         <source>  漫    游  </source>
         <translation>Roaming</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="136"/>
+        <location filename="../app/MainWindow.cpp" line="156"/>
         <source>图像调整</source>
         <translation>Adjust</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="464"/>
+        <location filename="../app/MainWindow.cpp" line="622"/>
         <source>背景设置</source>
         <translation>Style</translation>
+    </message>
+</context>
+<context>
+    <name>wall::Pages</name>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="32"/>
+        <source>左上</source>
+        <translation>LU</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="32"/>
+        <source>右上</source>
+        <translation>RU</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="33"/>
+        <source>左下</source>
+        <translation>LD</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="33"/>
+        <source>右下</source>
+        <translation>RD</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="34"/>
+        <source>中间</source>
+        <translation>MD</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="413"/>
+        <source>读取所有</source>
+        <translation>Read All</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="414"/>
+        <source>停止读取</source>
+        <translation>Stop Read</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="416"/>
+        <location filename="../pages/ParameterPanels.cpp" line="109"/>
+        <location filename="../pages/ParameterPanels.cpp" line="150"/>
+        <source>读</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="430"/>
+        <source>读取本页数据</source>
+        <translation>Read Page</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="10"/>
+        <location filename="../pages/PageTables.cpp" line="33"/>
+        <source>亮  度</source>
+        <translation>Brighness</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="11"/>
+        <location filename="../pages/PageTables.cpp" line="34"/>
+        <source>对比度</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="12"/>
+        <location filename="../pages/PageTables.cpp" line="35"/>
+        <source>清晰度</source>
+        <translation>Sharpness</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="13"/>
+        <location filename="../pages/PageTables.cpp" line="36"/>
+        <source>饱和度</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="14"/>
+        <source>色  调</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="15"/>
+        <location filename="../pages/PageTables.cpp" line="21"/>
+        <location filename="../pages/PageTables.cpp" line="29"/>
+        <location filename="../pages/PageTables.cpp" line="37"/>
+        <source>水平位置</source>
+        <translation>Hor Pos</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="16"/>
+        <location filename="../pages/PageTables.cpp" line="22"/>
+        <location filename="../pages/PageTables.cpp" line="30"/>
+        <location filename="../pages/PageTables.cpp" line="38"/>
+        <source>垂直位置</source>
+        <translation>Ver Pos</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="17"/>
+        <location filename="../pages/PageTables.cpp" line="39"/>
+        <source>时  钟</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="18"/>
+        <source>相  位</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="19"/>
+        <source>水平框架</source>
+        <translation>Hor Frame</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="20"/>
+        <source>垂直框架</source>
+        <translation>Ver Frame</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="23"/>
+        <location filename="../pages/PageTables.cpp" line="31"/>
+        <source>水平尺寸</source>
+        <translation>Hor Size</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="24"/>
+        <location filename="../pages/PageTables.cpp" line="32"/>
+        <source>垂直尺寸</source>
+        <translation>Ver Size</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="25"/>
+        <source>背光亮度</source>
+        <translation>Backlight</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="26"/>
+        <source>色坐标X</source>
+        <translation>Colour X</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="27"/>
+        <source>色坐标Y</source>
+        <translation>Colour Y</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="28"/>
+        <source>增益Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="42"/>
+        <location filename="../pages/PageTables.cpp" line="45"/>
+        <source>关</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="42"/>
+        <source>低</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="42"/>
+        <source>中</source>
+        <translation>Mid</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="42"/>
+        <source>高</source>
+        <translation>Hig</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="45"/>
+        <source>开</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="46"/>
+        <source>普通</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="46"/>
+        <source>蓝屏</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="46"/>
+        <source>黑屏</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="46"/>
+        <source>关背光</source>
+        <translation>BackOff</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="48"/>
+        <source>正投正向</source>
+        <translation>NO Flip</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="48"/>
+        <source>背投正向</source>
+        <translation>H Flip</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="48"/>
+        <source>正投反向</source>
+        <translation>V Flip</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="48"/>
+        <source>背投反向</source>
+        <translation>HV Flip</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="51"/>
+        <source>模式1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="51"/>
+        <source>模式2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="51"/>
+        <source>模式3</source>
+        <translation>Mode 3</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="51"/>
+        <source>模式4</source>
+        <translation>Mode 4</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="51"/>
+        <source>模式5</source>
+        <translation>Mode 5</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="57"/>
+        <source>降  噪</source>
+        <translation>Noise</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="58"/>
+        <source>图像翻转</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="59"/>
+        <source>画质调整</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="60"/>
+        <source>框架开关</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="61"/>
+        <source>风  扇</source>
+        <translation>Fan</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="62"/>
+        <source>无信号</source>
+        <translation>No signal</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="63"/>
+        <source>边缘亮度</source>
+        <translation>Edge brightness</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="64"/>
+        <source>投影方向</source>
+        <translation>Projection</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="65"/>
+        <source>色温模式</source>
+        <translation>Colour temp</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="66"/>
+        <source>伽玛模式</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="70"/>
+        <source>色彩自动调整</source>
+        <translation>Auto Colour</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="71"/>
+        <location filename="../pages/PageTables.cpp" line="72"/>
+        <source>位置自动调整</source>
+        <translation>Auto Position</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="73"/>
+        <source>系统保存</source>
+        <translation>System Save</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="74"/>
+        <source>画 中 画</source>
+        <translation>PIP</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="75"/>
+        <source>副 画 面</source>
+        <translation>SUB</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="76"/>
+        <source>尺  寸</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="77"/>
+        <source>边框颜色</source>
+        <translation>Border</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="78"/>
+        <source>交  换</source>
+        <translation>Swap</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="79"/>
+        <source>主副交换</source>
+        <translation>Swap</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="86"/>
+        <source>版本信息</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="87"/>
+        <source>上</source>
+        <translation>UP</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="88"/>
+        <source>下</source>
+        <translation>DOWN</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="89"/>
+        <source>左</source>
+        <translation>LEFT</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="90"/>
+        <source>右</source>
+        <translation>RIGHT</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="91"/>
+        <source>电源</source>
+        <translation>POWER</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="92"/>
+        <source>静音</source>
+        <translation>MUTE</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="93"/>
+        <source>菜单</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="94"/>
+        <source>信号</source>
+        <translation>SOURCE</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="95"/>
+        <source>工厂菜单</source>
+        <translation>Factory</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="98"/>
+        <source>系统信息</source>
+        <translation>System Info</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="99"/>
+        <source>图像冻结</source>
+        <translation>Freeze</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="100"/>
+        <source>温度信息</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="104"/>
+        <source>网格</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="104"/>
+        <source>16灰阶</source>
+        <translation>16 Grey</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="105"/>
+        <source>32灰阶</source>
+        <translation>32 Grey</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="105"/>
+        <source>64灰阶</source>
+        <translation>64 Grey</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="105"/>
+        <source>256灰阶</source>
+        <translation>256 Grey</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="106"/>
+        <source>彩条</source>
+        <translation>Colour bars</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="106"/>
+        <source>黑</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="106"/>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="107"/>
+        <source>红</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="107"/>
+        <source>绿</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="107"/>
+        <source>蓝</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="108"/>
+        <source>青</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="108"/>
+        <source>黄</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="108"/>
+        <source>品红</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="109"/>
+        <source>灰度</source>
+        <translation>Grey level</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="113"/>
+        <source>白色</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="113"/>
+        <source>红色</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="113"/>
+        <source>绿色</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="114"/>
+        <source>蓝色</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="114"/>
+        <source>青色</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="114"/>
+        <source>紫色</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <location filename="../pages/PageTables.cpp" line="115"/>
+        <source>黄色</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <location filename="../pages/ParameterPanels.cpp" line="108"/>
+        <location filename="../pages/ParameterPanels.cpp" line="149"/>
+        <source>写</source>
+        <translation>W</translation>
     </message>
 </context>
 <context>
@@ -523,6 +1106,99 @@
     <message>
         <location filename="../serial/SerialSettingsDialog.cpp" line="143"/>
         <source>取  消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wall::SystemSettingsDialog</name>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="203"/>
+        <source>系统设置</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="204"/>
+        <source>数据读取延时时间</source>
+        <translation>Data read delay</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="205"/>
+        <source>智能开机间隔时间</source>
+        <translation>Power-on interval</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="206"/>
+        <source>矩阵控屏延时时间</source>
+        <translation>Matrix to wall delay</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="207"/>
+        <source>控制指令格式</source>
+        <translation>Command format</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="208"/>
+        <source>控制顺序</source>
+        <translation>Switch order</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="209"/>
+        <source>7个字节</source>
+        <translation>7 BYTE</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="209"/>
+        <source>8个字节</source>
+        <translation>8 BYTE</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="209"/>
+        <source>9个字节</source>
+        <translation>9 BYTE</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="209"/>
+        <source>10个字节</source>
+        <translation>10 BYTE</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="210"/>
+        <source>先切矩阵再切大屏</source>
+        <translation>Matrix then wall</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="210"/>
+        <source>先切大屏再切矩阵</source>
+        <translation>Wall then matrix</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="211"/>
+        <source>电脑开机时启动软件</source>
+        <translation>Start with the computer</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="212"/>
+        <source>软件登录使用密码</source>
+        <translation>Log in with a password</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="213"/>
+        <source>使用数据回读功能</source>
+        <translation>Use data read-back</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="214"/>
+        <source>使用漫游功能</source>
+        <translation>Use roaming</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="215"/>
+        <source>确 定</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <location filename="../app/SystemSettingsDialog.cpp" line="216"/>
+        <source>取 消</source>
         <translation>Cancel</translation>
     </message>
 </context>

@@ -1,0 +1,446 @@
+#include "ControlPages.h"
+
+#include "ParameterPanels.h"
+#include "app/Console.h"
+#include "app/Modal.h"
+#include "app/SettingsStore.h"
+#include "wall/BoardSources.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace wall {
+
+namespace {
+
+QString pageText(const char* source) {
+    return QCoreApplication::translate("wall::Pages", source);
+}
+
+constexpr int kRowsPerColumn = 3;
+
+// The pop window's position and size modes of the roaming page.
+constexpr const char* kPositionModes[] = {
+    QT_TRANSLATE_NOOP("wall::Pages", "左上"), QT_TRANSLATE_NOOP("wall::Pages", "右上"),
+    QT_TRANSLATE_NOOP("wall::Pages", "左下"), QT_TRANSLATE_NOOP("wall::Pages", "右下"),
+    QT_TRANSLATE_NOOP("wall::Pages", "中间")};
+
+struct PageLayout {
+    QGridLayout* grid;
+    int next = 0;
+    void add(QWidget* w) {
+        grid->addWidget(w, next % kRowsPerColumn, next / kRowsPerColumn,
+                        Qt::AlignLeft | Qt::AlignTop);
+        ++next;
+    }
+};
+
+} // namespace
+
+ControlPages::ControlPages(Console& console, QTabWidget* pages, QWidget* window)
+    : QObject(window), console_(console), pages_(pages), window_(window) {
+    for (int page = 0; page < kPageCount; ++page)
+        buildPage(page);
+
+    side_ = new QWidget(window);
+    side_->setObjectName(QStringLiteral("SidePanel"));
+    auto* sideLayout = new QHBoxLayout(side_);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    readAll_ = new QPushButton(side_);
+    readAll_->setObjectName(QStringLiteral("Button1"));
+    stop_ = new QPushButton(side_);
+    stop_->setObjectName(QStringLiteral("suiButton97"));
+    sideLayout->addWidget(readAll_);
+    sideLayout->addWidget(stop_);
+    for (const ActionDef& a : actionDefs())
+        if (a.page < 0) {
+            auto* b = new QPushButton(side_);
+            b->setObjectName(QLatin1String(a.control));
+            b->setProperty("caption", QByteArray(a.caption));
+            sideLayout->addWidget(b);
+            connect(b, &QPushButton::clicked, this, [this, p = a.parameter, v = a.value] {
+                console_.buttonIncDec(std::uint8_t(p), std::uint8_t(v));
+            });
+            actions_ << b;
+        }
+    connect(readAll_, &QPushButton::clicked, this, &ControlPages::Button1Click);
+    connect(stop_, &QPushButton::clicked, this, &ControlPages::suiButton97Click);
+
+    pageMenu_ = new QMenu(window);
+    pageMenu_->setObjectName(QStringLiteral("PopupMenu2"));
+    QAction* n49 = pageMenu_->addAction(QString());
+    n49->setObjectName(QStringLiteral("N49"));
+    connect(n49, &QAction::triggered, this, &ControlPages::N49Click);
+    pages_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pages_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { pageMenu_->popup(pages_->mapToGlobal(at)); });
+
+    console_.setReadListener([this](const ReadEvent& e) { onRead(e); });
+    console_.setReadStatusListener([this](ReadState s) {
+        Q_EMIT readStateChanged(readStateText(console_.state().settings.Language, s));
+    });
+    retranslate();
+}
+
+void ControlPages::buildPage(int page) {
+    QWidget* tab = pages_->widget(page);
+    auto* outer = new QVBoxLayout(tab);
+    outer->setContentsMargins(2, 2, 2, 2);
+    auto* scroll = new QScrollArea(tab);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto* content = new QWidget(scroll);
+    scroll->setWidget(content);
+    outer->addWidget(scroll);
+    PageLayout layout{new QGridLayout(content)};
+    layout.grid->setContentsMargins(4, 2, 4, 2);
+    layout.grid->setHorizontalSpacing(12);
+    layout.grid->setVerticalSpacing(4);
+
+    if (page == kOpticalPage) {
+        auto* box = new QWidget(content);
+        auto* row = new QGridLayout(box);
+        row->setContentsMargins(0, 0, 0, 0);
+        colours_ = new QButtonGroup(this);
+        int i = 0;
+        for (const ColourDef& c : colourDefs()) {
+            auto* r = new QRadioButton(box);
+            r->setObjectName(QLatin1String(c.control));
+            r->setChecked(c.colour == colour_);
+            colours_->addButton(r, c.colour);
+            row->addWidget(r, i / 4, i % 4);
+            ++i;
+        }
+        connect(colours_, &QButtonGroup::idClicked, this, &ControlPages::chooseColour);
+        layout.add(box);
+    }
+    for (const SliderDef& d : sliderDefs())
+        if (d.page == page) {
+            auto* panel = new SliderPanel(d, content);
+            sliders_ << panel;
+            wireSlider(panel);
+            layout.add(panel);
+        }
+    for (const ListDef& d : listDefs())
+        if (d.page == page) {
+            auto* panel = new ListPanel(d, content);
+            lists_ << panel;
+            wireList(panel);
+            layout.add(panel);
+        }
+    if (page == kRoamingPage) {
+        auto* modes = new QWidget(content);
+        auto* g = new QGridLayout(modes);
+        g->setContentsMargins(0, 0, 0, 0);
+        subSource_ = new QComboBox(modes);
+        subSource_->setObjectName(QStringLiteral("suiComboBox1"));
+        subSourceRead_ = new QPushButton(modes);
+        subSourceRead_->setObjectName(QStringLiteral("suiButton92"));
+        positionMode_ = new QComboBox(modes);
+        positionMode_->setObjectName(QStringLiteral("suiComboBox2"));
+        sizeMode_ = new QComboBox(modes);
+        sizeMode_->setObjectName(QStringLiteral("suiComboBox3"));
+        for (const char* m : kPositionModes)
+            positionMode_->addItem(pageText(m));
+        for (int tenth = 1; tenth <= 10; ++tenth)
+            sizeMode_->addItem(QStringLiteral("%1%").arg(tenth * 10));
+        positionMode_->setCurrentIndex(console_.state().roaming.positionMode);
+        sizeMode_->setCurrentIndex(console_.state().roaming.sizeMode);
+        g->addWidget(subSource_, 0, 0);
+        g->addWidget(subSourceRead_, 0, 1);
+        g->addWidget(positionMode_, 1, 0);
+        g->addWidget(sizeMode_, 1, 1);
+        connect(subSourceRead_, &QPushButton::clicked, this, [this] {
+            readPage_ = kRoamingPage;
+            console_.readParameter(0x61, ReadKind::List, PageReadEffect::SubSource);
+        });
+        connect(subSource_, &QComboBox::activated, this, [this](int index) {
+            SettingsScope ini = console_.settings().open();
+            ini.writeInt("Unit1", "suiComboBox1", index);
+        });
+        for (auto [box, key] :
+             {std::pair{positionMode_, "suiComboBox2"}, std::pair{sizeMode_, "suiComboBox3"}})
+            connect(box, &QComboBox::activated, this, [this, key = key](int index) {
+                SettingsScope ini = console_.settings().open();
+                ini.writeInt("Unit1", key, index);
+            });
+        layout.add(modes);
+    }
+    if (page == 4) {
+        auto* box = new QWidget(content);
+        auto* g = new QGridLayout(box);
+        g->setContentsMargins(0, 0, 0, 0);
+        int i = 0;
+        for (const PatternDef& p : patternDefs()) {
+            auto* b = new QPushButton(box);
+            b->setObjectName(QLatin1String(p.control));
+            b->setProperty("caption", QByteArray(p.caption));
+            connect(b, &QPushButton::clicked, this,
+                    [this, n = p.number] { console_.buttonWrite(0xB1, unsigned(n)); });
+            g->addWidget(b, i / 8, i % 8);
+            actions_ << b;
+            ++i;
+        }
+        // The grey level is stepped; boards 9 and 10 count the steps from 128.
+        for (auto [name, up] : {std::pair{"BitBtn55", 0}, std::pair{"BitBtn79", 1}}) {
+            auto* b = new QPushButton(up ? QStringLiteral("+") : QStringLiteral("-"), box);
+            b->setObjectName(QLatin1String(name));
+            connect(b, &QPushButton::clicked, this, [this, up = up] {
+                const int board = console_.state().settings.BoardSel;
+                const int base = board == 9 || board == 10 ? 128 : 0;
+                console_.buttonIncDec(0xB1, std::uint8_t(base + up));
+            });
+            g->addWidget(b, 2, up);
+        }
+        layout.add(box);
+    }
+    for (const ActionDef& a : actionDefs())
+        if (a.page == page) {
+            auto* b = new QPushButton(content);
+            b->setObjectName(QLatin1String(a.control));
+            b->setProperty("caption", QByteArray(a.caption));
+            connect(b, &QPushButton::clicked, this, [this, a] {
+                if (a.write)
+                    console_.buttonWrite(std::uint8_t(a.parameter), unsigned(a.value));
+                else
+                    console_.buttonIncDec(std::uint8_t(a.parameter), std::uint8_t(a.value));
+            });
+            actions_ << b;
+            layout.add(b);
+        }
+    layout.grid->setColumnStretch(layout.grid->columnCount(), 1);
+    layout.grid->setRowStretch(kRowsPerColumn, 1);
+}
+
+int ControlPages::parameterOf(const SliderPanel* panel) const {
+    // The optical-engine sliders follow the chosen colour.
+    return panel->def().page == kOpticalPage ? panel->def().parameter + 3 * colour_
+                                             : panel->def().parameter;
+}
+
+void ControlPages::wireSlider(SliderPanel* panel) {
+    const SliderDef& d = panel->def();
+    // The window's position and size (page 2, and the vertical position of
+    // the roaming page) keep the interlock of boards 10 and 11.
+    const bool interlocked = d.page == kPipPage || (d.page == kRoamingPage && d.parameter == 0x66);
+    auto sent = [this, interlocked](int p) {
+        if (interlocked) {
+            console_.pipValueSent(p);
+            refreshInterlock();
+        }
+    };
+    connect(panel->minusButton(), &QPushButton::clicked, this, [this, panel, sent] {
+        const int p = parameterOf(panel);
+        if (console_.buttonIncDec(std::uint8_t(p), 0).ok)
+            sent(p);
+    });
+    connect(panel->plusButton(), &QPushButton::clicked, this, [this, panel, sent] {
+        const int p = parameterOf(panel);
+        if (console_.buttonIncDec(std::uint8_t(p), 1).ok)
+            sent(p);
+    });
+    connect(panel->writeButton(), &QPushButton::clicked, this, [this, panel, sent] {
+        const int p = parameterOf(panel);
+        if (console_.buttonWrite(std::uint8_t(p), unsigned(panel->slider()->value())).ok) {
+            sent(p);
+            if (panel->def().page == kOpticalPage)
+                console_.state().colourCoordinates[size_t(p - 0xD0)] = panel->slider()->value();
+        }
+    });
+    connect(panel->readButton(), &QPushButton::clicked, this, [this, panel] {
+        if (console_.reading())
+            return;
+        readPage_ = panel->def().page;
+        console_.readParameter(std::uint8_t(parameterOf(panel)), ReadKind::Slider,
+                               panel->def().page == kOpticalPage ? PageReadEffect::ColourCoordinate
+                                                                 : PageReadEffect::None);
+    });
+}
+
+void ControlPages::wireList(ListPanel* panel) {
+    const ListDef d = panel->def();
+    auto send = [this, d](int index) {
+        if (d.onChoose == ListChoice::Write)
+            console_.buttonWrite(std::uint8_t(d.parameter), unsigned(index));
+        else
+            console_.buttonIncDec(std::uint8_t(d.parameter), std::uint8_t(index));
+    };
+    connect(panel->writeButton(), &QPushButton::clicked, this, [this, panel, d] {
+        console_.buttonWrite(std::uint8_t(d.parameter), unsigned(panel->list()->currentIndex()));
+    });
+    connect(panel->list(), &QComboBox::activated, this, [this, send](int index) {
+        if (console_.state().settings.bReadEn == 0)
+            send(index); // with read-back the "写" button sends it
+    });
+    connect(panel->readButton(), &QPushButton::clicked, this, [this, panel] {
+        if (console_.reading())
+            return;
+        readPage_ = panel->def().page;
+        console_.readParameter(std::uint8_t(panel->def().parameter), ReadKind::List);
+    });
+}
+
+void ControlPages::onRead(const ReadEvent& e) {
+    if (!e.ok)
+        return; // the controls keep what they showed
+    if (e.page >= 0)
+        readPage_ = e.page;
+    if (e.effect == PageReadEffect::SubSource) {
+        // The wire code names a source; the list offers the board's sources.
+        const std::optional<int> code = sourceFromWire(e.reply.value);
+        const auto offered = boardSourceList(console_.state().settings.BoardSel);
+        int index = 0;
+        for (std::size_t i = 0; i < offered.size(); ++i)
+            if (code && offered[i] == *code)
+                index = int(i);
+        if (subSource_)
+            subSource_->setCurrentIndex(index);
+        return;
+    }
+    if (e.effect == PageReadEffect::PopModes) {
+        const int v = e.reply.value;
+        sizeMode_->setCurrentIndex(v & 0x0F);
+        positionMode_->setCurrentIndex(v / 16 - (v > 0x4F ? 5 : 0));
+        return;
+    }
+    for (SliderPanel* panel : std::as_const(sliders_)) {
+        if (panel->def().page != readPage_)
+            continue;
+        const bool colour = panel->def().page == kOpticalPage;
+        const int base = panel->def().parameter - 0xD0; // the coordinate, for the colour sliders
+        const bool matches = colour ? e.parameter >= 0xD0 && (e.parameter - 0xD0) % 3 == base
+                                    : panel->def().parameter == e.parameter;
+        if (matches)
+            panel->showRead(e.reply.value, e.reply.minimum, e.reply.maximum);
+    }
+    for (ListPanel* panel : std::as_const(lists_))
+        if (panel->def().page == readPage_ && panel->def().parameter == e.parameter)
+            panel->list()->setCurrentIndex(e.reply.value);
+    refreshInterlock();
+}
+
+void ControlPages::chooseColour(int colour) {
+    colour_ = colour;
+    for (SliderPanel* panel : std::as_const(sliders_))
+        if (panel->def().page == kOpticalPage)
+            panel->showRead(console_.state().colourCoordinates[size_t(parameterOf(panel) - 0xD0)],
+                            {}, {});
+}
+
+void ControlPages::Button1Click() {
+    if (console_.reading())
+        return;
+    readPage_ = -1; // each page read fills its own page
+    const std::optional<bool> result = console_.readAll();
+    showReadOutcome(!result.has_value(), result.value_or(false));
+}
+
+void ControlPages::suiButton97Click() {
+    console_.requestStop();
+}
+
+void ControlPages::N49Click() {
+    if (console_.reading())
+        return;
+    console_.clearStop();
+    readPage_ = pages_->currentIndex();
+    const bool ok = console_.pageRead(readPage_);
+    Q_EMIT readStateChanged(readStateText(console_.state().settings.Language,
+                                          ok ? ReadState::Success : ReadState::Failure));
+    const bool english = console_.english();
+    Modal::message(window_, Modal::Icon::Information,
+                   english ? QStringLiteral("Tips") : QStringLiteral("信息提示框"),
+                   console_.stopRequested()
+                       ? (english ? QStringLiteral("You terminated the read!")
+                                  : QStringLiteral("您终止了读取!"))
+                       : (english ? QStringLiteral("Read Over!") : QStringLiteral("读取结束!")));
+}
+
+void ControlPages::showReadOutcome(bool stopped, bool) {
+    if (stopped)
+        return; // stopped by the operator: no message
+    const bool english = console_.english();
+    Modal::message(window_, Modal::Icon::Information,
+                   english ? QStringLiteral("Tips") : QStringLiteral("信息提示框"),
+                   english ? QStringLiteral("Read Over!") : QStringLiteral("读取结束!"));
+}
+
+void ControlPages::ReadEnable(bool on) {
+    for (SliderPanel* p : std::as_const(sliders_))
+        p->setReadBack(on);
+    for (ListPanel* p : std::as_const(lists_))
+        p->setReadBack(on);
+    readAll_->setVisible(on);
+    stop_->setVisible(on);
+    if (subSourceRead_)
+        subSourceRead_->setVisible(on);
+    pageMenu_->menuAction()->setVisible(on);
+    for (QAction* a : pageMenu_->actions())
+        a->setVisible(on);
+}
+
+void ControlPages::applyBoard(int board) {
+    const bool pipLayout = board == 10 || board == 11;
+    for (SliderPanel* p : std::as_const(sliders_)) {
+        const int param = p->def().parameter;
+        if (p->def().page == 1 && (param == 0x9B || param == 0x9C))
+            p->setVisible(!pipLayout); // the frame panels
+        if (p->def().page == kPipPage && (param == 0x67 || param == 0x68))
+            p->setVisible(pipLayout); // the size panels
+    }
+    for (ListPanel* p : std::as_const(lists_))
+        if (p->def().page == 1 && p->def().parameter == 0x9A)
+            p->setVisible(!pipLayout);
+    for (QPushButton* b : std::as_const(actions_))
+        if (b->objectName() == QLatin1String("BitBtn5") ||
+            b->objectName() == QLatin1String("BitBtn6"))
+            b->setVisible(!pipLayout);
+    console_.resetPipInterlock();
+    refreshInterlock();
+}
+
+void ControlPages::refreshInterlock() {
+    for (SliderPanel* p : std::as_const(sliders_))
+        if (p->def().page == kPipPage)
+            p->writeButton()->setEnabled(console_.pipWriteEnabled(p->def().parameter));
+}
+
+void ControlPages::retranslate() {
+    for (SliderPanel* p : std::as_const(sliders_))
+        p->retranslate();
+    for (ListPanel* p : std::as_const(lists_))
+        p->retranslate();
+    for (QPushButton* b : std::as_const(actions_))
+        b->setText(pageText(b->property("caption").toByteArray().constData()));
+    readAll_->setText(QCoreApplication::translate("wall::Pages", "读取所有"));
+    stop_->setText(QCoreApplication::translate("wall::Pages", "停止读取"));
+    if (subSourceRead_)
+        subSourceRead_->setText(QCoreApplication::translate("wall::Pages", "读"));
+    if (positionMode_)
+        for (int i = 0; i < positionMode_->count(); ++i)
+            positionMode_->setItemText(i, pageText(kPositionModes[i]));
+    if (subSource_) {
+        const int keep = subSource_->currentIndex();
+        subSource_->clear();
+        for (int code : boardSourceList(console_.state().settings.BoardSel))
+            subSource_->addItem(boardSourceLongName(console_.state().settings.BoardSel, code));
+        subSource_->setCurrentIndex(std::max(keep, 0));
+    }
+    if (colours_)
+        for (const ColourDef& c : colourDefs())
+            colours_->button(c.colour)->setText(pageText(c.caption));
+    pageMenu_->actions().first()->setText(
+        QCoreApplication::translate("wall::Pages", "读取本页数据"));
+}
+
+} // namespace wall

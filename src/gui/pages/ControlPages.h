@@ -1,0 +1,75 @@
+#pragma once
+
+#include "wall/PageReads.h"
+
+#include <QList>
+#include <QObject>
+
+class QButtonGroup;
+class QComboBox;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace wall {
+
+class Console;
+class ListPanel;
+class SliderPanel;
+struct ReadEvent;
+
+// The nine parameter pages of PageControl1, built from the page tables, and
+// the read functions that fill them.
+class ControlPages final : public QObject {
+    Q_OBJECT
+public:
+    ControlPages(Console& console, QTabWidget* pages, QWidget* window);
+
+    // The buttons beside the pages ("读取所有", "停止读取", the side actions).
+    QWidget* sideButtons() const { return side_; }
+    QMenu* pageMenu() const { return pageMenu_; }
+
+    // ReadEnable: the two layouts of every panel, and the read buttons.
+    void ReadEnable(bool on);
+    // The board's own layout of the picture-in-picture page and its interlock.
+    void applyBoard(int board);
+    void retranslate();
+    void refreshInterlock();
+
+    void Button1Click();     // 读取所有
+    void suiButton97Click(); // 停止读取
+    void N49Click();         // 读取本页数据
+
+Q_SIGNALS:
+    void readStateChanged(const QString& text);
+
+private:
+    void buildPage(int page);
+    void wireSlider(SliderPanel* panel);
+    void wireList(ListPanel* panel);
+    void onRead(const ReadEvent& event);
+    int parameterOf(const SliderPanel* panel) const;
+    void chooseColour(int colour);
+    void showReadOutcome(bool stopped, bool ok);
+
+    Console& console_;
+    QTabWidget* pages_;
+    QWidget* window_;
+    QWidget* side_ = nullptr;
+    QMenu* pageMenu_ = nullptr;
+    QPushButton* readAll_ = nullptr;
+    QPushButton* stop_ = nullptr;
+    QList<SliderPanel*> sliders_;
+    QList<ListPanel*> lists_;
+    QList<QPushButton*> actions_;
+    QComboBox* subSource_ = nullptr;       // suiComboBox1
+    QComboBox* positionMode_ = nullptr;    // suiComboBox2
+    QComboBox* sizeMode_ = nullptr;        // suiComboBox3
+    QPushButton* subSourceRead_ = nullptr; // suiButton92
+    QButtonGroup* colours_ = nullptr;
+    int colour_ = 6;    // the optical-engine colour chosen, white at start
+    int readPage_ = -1; // the page whose controls a read fills
+};
+
+} // namespace wall

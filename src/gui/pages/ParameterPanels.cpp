@@ -1,0 +1,153 @@
+#include "ParameterPanels.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace wall {
+
+namespace {
+
+QString pageText(const char* source) {
+    return QCoreApplication::translate("wall::Pages", source);
+}
+
+QPushButton* button(QWidget* parent, const char* name) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+constexpr int kPanelHeight = 50;
+constexpr int kSliderWidthOn = 250;
+constexpr int kWidthOff = 145;
+
+void bevel(QFrame* f, bool on) {
+    // With read-back the panels are flat; without, raised inside, lowered outside.
+    f->setFrameShape(on ? QFrame::NoFrame : QFrame::Panel);
+    f->setFrameShadow(on ? QFrame::Plain : QFrame::Raised);
+    f->setLineWidth(on ? 0 : 2);
+}
+
+} // namespace
+
+SliderPanel::SliderPanel(const SliderDef& def, QWidget* parent)
+    : QFrame(parent), def_(def), caption_(new QLabel(this)),
+      slider_(new QScrollBar(Qt::Horizontal, this)), edit_(new QLineEdit(this)),
+      minus_(button(this, def.minus)), plus_(button(this, def.plus)),
+      write_(button(this, def.write)), read_(button(this, def.read)) {
+    slider_->setObjectName(QLatin1String(def.slider));
+    edit_->setObjectName(QLatin1String(def.edit));
+    slider_->setRange(def.minimum, def.maximum);
+    edit_->setText(QString::number(slider_->value()));
+    minus_->setText(QStringLiteral("-"));
+    plus_->setText(QStringLiteral("+"));
+    connect(slider_, &QScrollBar::valueChanged, this,
+            [this](int v) { edit_->setText(QString::number(v)); });
+    connect(edit_, &QLineEdit::textEdited, this, &SliderPanel::EditChange);
+    retranslate();
+    setReadBack(true);
+}
+
+void SliderPanel::EditChange(const QString& text) {
+    QString digits;
+    for (QChar c : text)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digits += c;
+    if (digits.isEmpty()) {
+        edit_->setText(digits);
+        return;
+    }
+    bool ok = false;
+    const qlonglong number = digits.left(12).toLongLong(&ok);
+    if (!ok || number > slider_->maximum())
+        QApplication::beep();
+    const QSignalBlocker quiet(slider_);
+    slider_->setValue(int(std::clamp<qlonglong>(number, slider_->minimum(), slider_->maximum())));
+    edit_->setText(QString::number(slider_->value()));
+}
+
+void SliderPanel::showRead(int value, std::optional<int> minimum, std::optional<int> maximum) {
+    if (minimum)
+        slider_->setMinimum(*minimum);
+    if (maximum)
+        slider_->setMaximum(*maximum);
+    slider_->setValue(value);
+    edit_->setText(QString::number(slider_->value()));
+}
+
+void SliderPanel::setReadBack(bool on) {
+    bevel(this, on);
+    for (QWidget* w : {static_cast<QWidget*>(slider_), static_cast<QWidget*>(edit_),
+                       static_cast<QWidget*>(write_), static_cast<QWidget*>(read_)})
+        w->setVisible(on);
+    if (on) {
+        caption_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        caption_->setGeometry(0, 8, 120, 18);
+        plus_->setGeometry(128, 2, 25, 22);
+        minus_->setGeometry(128, 25, 25, 22);
+        slider_->setGeometry(0, 30, 120, 16);
+        edit_->setGeometry(160, 14, 40, 22);
+        write_->setGeometry(206, 2, 40, 22);
+        read_->setGeometry(206, 25, 40, 22);
+        setFixedSize(kSliderWidthOn, kPanelHeight);
+    } else {
+        caption_->setAlignment(Qt::AlignCenter);
+        caption_->setGeometry(8, 19, 60, 18);
+        minus_->setGeometry(72, 12, 25, 25);
+        plus_->setGeometry(112, 12, 25, 25);
+        setFixedSize(kWidthOff, kPanelHeight);
+    }
+}
+
+void SliderPanel::retranslate() {
+    caption_->setText(pageText(def_.caption));
+    write_->setText(QCoreApplication::translate("wall::Pages", "写"));
+    read_->setText(QCoreApplication::translate("wall::Pages", "读"));
+}
+
+ListPanel::ListPanel(const ListDef& def, QWidget* parent)
+    : QFrame(parent), def_(def), caption_(new QLabel(this)), list_(new QComboBox(this)),
+      write_(button(this, def.write)), read_(def.read ? button(this, def.read) : button(this, "")) {
+    list_->setObjectName(QLatin1String(def.list));
+    for (std::size_t i = 0; i < def.items.size(); ++i)
+        list_->addItem(QString());
+    if (!def.read)
+        read_->setEnabled(false); // this list cannot be read back
+    retranslate();
+    setReadBack(true);
+}
+
+void ListPanel::setReadBack(bool on) {
+    bevel(this, on);
+    write_->setVisible(on);
+    read_->setVisible(on);
+    if (on) {
+        caption_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        caption_->setGeometry(0, 8, 91, 18);
+        list_->setGeometry(0, 26, 91, 22);
+        write_->setGeometry(100, 2, 40, 22);
+        read_->setGeometry(100, 25, 40, 22);
+        setFixedSize(kWidthOff, kPanelHeight);
+    } else {
+        caption_->setAlignment(Qt::AlignCenter);
+        caption_->setGeometry(8, 19, 60, 18);
+        list_->setGeometry(72, 15, 57, 22);
+        setFixedSize(kWidthOff, kPanelHeight);
+    }
+}
+
+void ListPanel::retranslate() {
+    caption_->setText(pageText(def_.caption));
+    // The items are rebuilt in the language, keeping the chosen position.
+    for (int i = 0; i < list_->count(); ++i)
+        list_->setItemText(i, pageText(def_.items[size_t(i)]));
+    write_->setText(QCoreApplication::translate("wall::Pages", "写"));
+    read_->setText(QCoreApplication::translate("wall::Pages", "读"));
+}
+
+} // namespace wall
