@@ -158,7 +158,7 @@ constexpr const char* kTabCaptions[9] = {
 
 constexpr int kInitialWidth = 856;
 constexpr int kInitialHeight = 611;
-constexpr int kPageHeight = 200;
+constexpr int kPageHeight = 210;
 constexpr int kImageWidth = 150;
 constexpr int kImageHeight = 200;
 // Status-bar panels 0, 1, 2, 3 and 5 have fixed widths; panel 4 takes the rest.
@@ -495,7 +495,8 @@ void MainWindow::FormCreate() {
     // settings.
     buildWindows();
     controls_ = new ControlPages(console_, pages_, this);
-    pages_->setCornerWidget(controls_->sideButtons(), Qt::TopRightCorner);
+    controls_->sideButtons()->setParent(centralWidget());
+    controls_->sideButtons()->show();
     connect(controls_, &ControlPages::readStateChanged, this,
             [this](const QString& text) { panels_[3]->setText(text); });
     for (const char* name : {"btn2", "btn3"})
@@ -689,6 +690,10 @@ void MainWindow::FormCanResize() {
                         kImageHeight);
     label58_->move(image_->x(), image_->y() + 40);
     label59_->move(image_->x(), image_->y() + 104);
+    // The read and side buttons sit in the lower part of the calendar panel.
+    if (controls_)
+        controls_->sideButtons()->setGeometry(image_->x() + 4, image_->y() + 128, kImageWidth - 8,
+                                              kImageHeight - 132);
     // Panel 4 takes what panels 0, 1, 2 and 5 leave, less panel 3 where read-back
     // shows it, and the status bar's own spacing, so that the clock stays in view.
     int fixed = kPanelWidths[0] + kPanelWidths[1] + kPanelWidths[2] + kPanelWidths[5];

@@ -54,20 +54,23 @@ ControlPages::ControlPages(Console& console, QTabWidget* pages, QWidget* window)
 
     side_ = new QWidget(window);
     side_->setObjectName(QStringLiteral("SidePanel"));
-    auto* sideLayout = new QHBoxLayout(side_);
+    auto* sideLayout = new QGridLayout(side_);
     sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->setSpacing(2);
     readAll_ = new QPushButton(side_);
     readAll_->setObjectName(QStringLiteral("Button1"));
     stop_ = new QPushButton(side_);
     stop_->setObjectName(QStringLiteral("suiButton97"));
-    sideLayout->addWidget(readAll_);
-    sideLayout->addWidget(stop_);
+    sideLayout->addWidget(readAll_, 0, 0);
+    sideLayout->addWidget(stop_, 0, 1);
+    int slot = 2;
     for (const ActionDef& a : actionDefs())
         if (a.page < 0) {
             auto* b = new QPushButton(side_);
             b->setObjectName(QLatin1String(a.control));
             b->setProperty("caption", QByteArray(a.caption));
-            sideLayout->addWidget(b);
+            sideLayout->addWidget(b, slot / 2, slot % 2);
+            ++slot;
             connect(b, &QPushButton::clicked, this, [this, p = a.parameter, v = a.value] {
                 console_.buttonIncDec(std::uint8_t(p), std::uint8_t(v));
             });
@@ -95,7 +98,7 @@ ControlPages::ControlPages(Console& console, QTabWidget* pages, QWidget* window)
 void ControlPages::buildPage(int page) {
     QWidget* tab = pages_->widget(page);
     auto* outer = new QVBoxLayout(tab);
-    outer->setContentsMargins(2, 2, 2, 2);
+    outer->setContentsMargins(0, 0, 0, 0);
     auto* scroll = new QScrollArea(tab);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -103,9 +106,9 @@ void ControlPages::buildPage(int page) {
     scroll->setWidget(content);
     outer->addWidget(scroll);
     PageLayout layout{new QGridLayout(content)};
-    layout.grid->setContentsMargins(4, 2, 4, 2);
-    layout.grid->setHorizontalSpacing(12);
-    layout.grid->setVerticalSpacing(4);
+    layout.grid->setContentsMargins(4, 2, 4, 0);
+    layout.grid->setHorizontalSpacing(10);
+    layout.grid->setVerticalSpacing(2);
 
     if (page == kOpticalPage) {
         auto* box = new QWidget(content);
