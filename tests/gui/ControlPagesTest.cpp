@@ -1,11 +1,13 @@
 #include "ConsoleWindowFixture.h"
 #include "PtySimulator.h"
 #include "pages/PageTables.h"
+#include "pages/ParameterPanels.h"
 #include "support/PtyPair.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -57,6 +59,9 @@ TEST_F(ControlPagesTest, EveryControlOfTheTablesStandsOnItsPageUnderItsName) {
         EXPECT_EQ(on<QPushButton>(d.page, d.minus)->text(), QStringLiteral("-")) << d.minus;
         EXPECT_EQ(on<QPushButton>(d.page, d.plus)->text(), QStringLiteral("+")) << d.plus;
         EXPECT_EQ(on<QScrollBar>(d.page, d.slider)->maximum(), d.maximum) << d.slider;
+        auto* panel = qobject_cast<SliderPanel*>(on<QScrollBar>(d.page, d.slider)->parentWidget());
+        ASSERT_NE(panel, nullptr) << d.slider;
+        EXPECT_EQ(panel->caption()->text(), QString::fromUtf8(d.caption)) << d.slider;
     }
     for (const ListDef& d : listDefs()) {
         auto* list = on<QComboBox>(d.page, d.list);
@@ -223,6 +228,28 @@ TEST_F(ControlPagesTest, AccessLevelsOpenTheirPagesAndMenus) {
         std::vector<const char*> shown;
         std::vector<const char*> hidden;
     };
+    struct BoardCase {
+        int board;
+        int level;
+        std::vector<int> tabs;
+        bool sideButtons; // btn2, btn3
+    };
+    for (const BoardCase& c :
+         {BoardCase{10, 1, {0, 1, 3, 4, 5, 7}, false}, BoardCase{11, 1, {0, 1, 3, 4, 7}, true},
+          BoardCase{9, 1, {0, 1, 3, 4, 5, 7}, false}, BoardCase{1, 1, {0, 1, 3, 7}, false}}) {
+        startOnPty("[System]\nBoardSel=" + QByteArray::number(c.board) + "\n");
+        window->grantAccess(c.level);
+        auto* pages = find<QTabWidget>(QStringLiteral("PageControl1"));
+        for (int i = 0; i < 9; ++i)
+            EXPECT_EQ(pages->isTabVisible(i),
+                      std::find(c.tabs.begin(), c.tabs.end(), i) != c.tabs.end())
+                << "board " << c.board << ", tab " << i;
+        EXPECT_EQ(!find<QWidget>(QStringLiteral("btn2"))->isHidden(), c.sideButtons) << c.board;
+        EXPECT_EQ(!find<QWidget>(QStringLiteral("btn3"))->isHidden(), c.sideButtons) << c.board;
+        EXPECT_EQ(find<QAction>(QStringLiteral("N62"))->isVisible(), c.board == 1) << c.board;
+        window.reset();
+    }
+
     const Case cases[] = {
         {1, {0, 1, 3, 7}, {"N22", "N23", "N7", "N9", "N10", "N8", "N21"}, {"N11", "N19", "N62"}},
         {10, {7, 8}, {"N11"}, {"N22", "N9", "N8", "N19"}},

@@ -136,7 +136,7 @@ void ListPanel::setReadBack(bool on) {
     } else {
         caption_->setAlignment(Qt::AlignCenter);
         caption_->setGeometry(8, 19, 60, 18);
-        list_->setGeometry(72, 15, 57, 22);
+        list_->setGeometry(72, 15, 70, 22); // wide enough for the longest item
         setFixedSize(kWidthOff, kPanelHeight);
     }
 }
