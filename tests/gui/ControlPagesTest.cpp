@@ -3,6 +3,7 @@
 #include "pages/PageTables.h"
 #include "pages/ParameterPanels.h"
 #include "support/PtyPair.h"
+#include "wall/WallGridWidget.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -219,6 +220,8 @@ TEST_F(ControlPagesTest, ReadingFillsTheControlsAndStoppedReadAllSaysNothing) {
     EXPECT_EQ(messages.first().text, QStringLiteral("读取结束!"));
     EXPECT_THAT(console->commandList().join(u' ').toStdString(),
                 testing::HasSubstr("CmdVidoBrightness:77"));
+    EXPECT_EQ(window->grid()->cellText(0, 0), QStringLiteral("1:1  VGA"))
+        << "the source read relabels the cell";
 }
 
 TEST_F(ControlPagesTest, AccessLevelsOpenTheirPagesAndMenus) {

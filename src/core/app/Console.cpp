@@ -59,6 +59,9 @@ CommandResult Console::powerOn(bool* staggered, const Progress& progress) {
         *staggered = interval != 0;
     if (interval == 0)
         return buttonIncDec(kPower, 1);
+    if (reading_)
+        return CommandResult::refused(messageLanguage() != 0 ? QStringLiteral("a read is running")
+                                                             : QStringLiteral("正在读取"));
     if (busy_)
         return CommandResult::refused(messageLanguage() != 0
                                           ? QStringLiteral("a power-on sequence is already running")

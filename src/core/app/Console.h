@@ -78,8 +78,9 @@ public:
     // The reads of one page in order, each success appended to the command
     // list. False when any read failed or the stop flag was found set.
     bool pageRead(int page);
-    // "读取所有": nothing when stopped (no message follows), else whether
-    // every read succeeded.
+    // "读取所有": nothing when stopped after a page read (no message follows),
+    // else whether every read succeeded (the stop flag tells a stop during the
+    // source read).
     std::optional<bool> readAll();
     // The main source of every selected screen, one read each, row by row.
     bool getMainSource();
@@ -106,7 +107,7 @@ public:
     bool pipWriteEnabled(int parameter) const;
     void resetPipInterlock();         // on applying the board type
     void pipValueSent(int parameter); // a write or step of that parameter
-    void pipValueRead(int parameter); // a successful read of it
+    void pipValueRead(int parameter); // a successful read on the picture-in-picture page
 
     // Closing the main window: only the pop-window count and the polling
     // switch are written; everything else was saved when it changed. A

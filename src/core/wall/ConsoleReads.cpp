@@ -62,11 +62,10 @@ ReadEvent Console::readParameter(std::uint8_t parameter, ReadKind kind, PageRead
     if (event.ok) {
         lastValue_ = event.reply.value;
         const int cache = parameter - 0xD0;
+        // The cache keeps what the 0 … 100 slider shows.
         if (effect == PageReadEffect::ColourCoordinate && cache >= 0 &&
             cache < kColourCoordinateCount)
-            state_->colourCoordinates[size_t(cache)] = event.reply.value;
-        if (isPip(parameter))
-            pipValueRead(parameter);
+            state_->colourCoordinates[size_t(cache)] = std::clamp(event.reply.value, 0, 100);
     }
     if (statusListener_)
         statusListener_(event.ok ? ReadState::Success : ReadState::Failure);
@@ -88,7 +87,10 @@ bool Console::pageRead(int page) {
             readParameter(static_cast<std::uint8_t>(step.parameter), step.kind, step.effect);
         if (e.ok) {
             commandList_ << QStringLiteral("%1:%2").arg(QLatin1String(step.name)).arg(lastValue_);
-            pipReads += isPip(step.parameter) ? 1 : 0;
+            if (page == kPipPage) {
+                pipValueRead(step.parameter);
+                ++pipReads;
+            }
         }
         all = all && e.ok;
         if (stop_)
@@ -119,9 +121,9 @@ std::optional<bool> Console::readAll() {
         if (stop_)
             return std::nullopt;
     }
+    // A stop found during the source read still ends with the outcome and its
+    // message; only a stop after a page read ends without one.
     all = getMainSource() && all;
-    if (stop_)
-        return std::nullopt;
     if (statusListener_)
         statusListener_(all ? ReadState::Success : ReadState::Failure);
     return all;

@@ -55,9 +55,10 @@ constexpr PageReadStep kAdjust[] = {
 };
 
 // Noise reduction, rotation, picture quality, frame switch, fan, no signal,
-// edge brightness, projection, colour temperature, gamma, sub-source.
+// edge brightness, projection, colour temperature, gamma, sub-source, the pop
+// window's modes.
 constexpr int kListParameters[] = {0x45, 0xD7, 0xD8, 0x9A, 0xB4, 0xBC,
-                                   0xD9, 0x70, 0x72, 0x71, 0x61};
+                                   0xD9, 0x70, 0x72, 0x71, 0x61, 0x63};
 
 } // namespace
 

@@ -24,6 +24,7 @@ AdvancedDialog::AdvancedDialog(Console& console, QWidget* parent)
     ok_->setObjectName(QStringLiteral("suitempBitBtn1"));
     cancel_->setObjectName(QStringLiteral("suitempBitBtn2"));
     password_->setEchoMode(QLineEdit::Password);
+    password_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // '*'
     ok_->setDefault(true);
 
     auto* layout = new QGridLayout(this);

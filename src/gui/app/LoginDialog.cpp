@@ -31,6 +31,7 @@ LoginDialog::LoginDialog(Console& console, QWidget* parent)
     cancel_->setObjectName(QStringLiteral("BitBtn2"));
     user_->setText(QString(kLoginUser));
     password_->setEchoMode(QLineEdit::Password);
+    password_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // '*'
     ok_->setDefault(true);
 
     auto* layout = new QGridLayout(this);

@@ -499,6 +499,10 @@ void MainWindow::FormCreate() {
     controls_->sideButtons()->show();
     connect(controls_, &ControlPages::readStateChanged, this,
             [this](const QString& text) { panels_[3]->setText(text); });
+    connect(controls_, &ControlPages::refused, this,
+            [this](const QString& why) { panels_[4]->setText(why); });
+    // A main source read back relabels its cell at once.
+    console_.setSourceListener([this](int) { refreshGrid(); });
     for (const char* name : {"btn2", "btn3"})
         if (auto* b = findChild<QWidget*>(QLatin1String(name)))
             b->setVisible(false); // opened by access levels on board 11
@@ -571,6 +575,7 @@ void MainWindow::SetBoard() {
     }
     actions_.value(QStringLiteral("N55"))->setVisible(s.settings.bReadEn != 0);
     updateStatusBar();
+    FormCanResize(); // the status bar's panels follow the read-back switch
 }
 
 void MainWindow::refreshGrid() {
@@ -625,6 +630,7 @@ void MainWindow::retranslate() {
     for (const MenuItem& item : kItems)
         actions_.value(QLatin1String(item.name))->setText(tr(item.caption));
     menus_.value(QStringLiteral("N32"))->setTitle(tr("背景设置"));
+    menus_.value(QStringLiteral("N23"))->setTitle(tr("产品选型"));
     for (int i = 0; i < 16; ++i)
         actions_.value(QStringLiteral("N%1").arg(33 + i))->setText(tr(kSchemes[i]));
     for (int i = 0; i < 9; ++i)

@@ -35,7 +35,9 @@ int main(int argc, char* argv[]) {
     wall::Console console(store, devices);
     wall::MainWindow window(console, devices, pacer);
     window.FormCreate();
-    window.show();
+    window.show(); // the first activation, with the login where one is asked for
+    if (!window.isVisible())
+        return 0; // the login was cancelled
 
     if (parser.isSet(screenshotOption)) {
         const QString file = parser.value(screenshotOption);

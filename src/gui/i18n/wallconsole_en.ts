@@ -17,27 +17,27 @@
 <context>
     <name>wall::AdvancedDialog</name>
     <message>
-        <location filename="../app/AdvancedDialog.cpp" line="87"/>
+        <location filename="../app/AdvancedDialog.cpp" line="88"/>
         <source>高级功能</source>
         <translation>Advanced Features</translation>
     </message>
     <message>
-        <location filename="../app/AdvancedDialog.cpp" line="88"/>
+        <location filename="../app/AdvancedDialog.cpp" line="89"/>
         <source>用户名：</source>
         <translation>User name:</translation>
     </message>
     <message>
-        <location filename="../app/AdvancedDialog.cpp" line="89"/>
+        <location filename="../app/AdvancedDialog.cpp" line="90"/>
         <source>密    码：</source>
         <translation>Password:</translation>
     </message>
     <message>
-        <location filename="../app/AdvancedDialog.cpp" line="90"/>
+        <location filename="../app/AdvancedDialog.cpp" line="91"/>
         <source>确  认</source>
         <translation>Ok</translation>
     </message>
     <message>
-        <location filename="../app/AdvancedDialog.cpp" line="91"/>
+        <location filename="../app/AdvancedDialog.cpp" line="92"/>
         <source>取 消</source>
         <translation>Cancel</translation>
     </message>
@@ -124,27 +124,27 @@
 <context>
     <name>wall::LoginDialog</name>
     <message>
-        <location filename="../app/LoginDialog.cpp" line="83"/>
+        <location filename="../app/LoginDialog.cpp" line="84"/>
         <source>用户登录</source>
         <translation>Login</translation>
     </message>
     <message>
-        <location filename="../app/LoginDialog.cpp" line="84"/>
+        <location filename="../app/LoginDialog.cpp" line="85"/>
         <source>用户名：</source>
         <translation>User name:</translation>
     </message>
     <message>
-        <location filename="../app/LoginDialog.cpp" line="85"/>
+        <location filename="../app/LoginDialog.cpp" line="86"/>
         <source>密    码：</source>
         <translation>Password:</translation>
     </message>
     <message>
-        <location filename="../app/LoginDialog.cpp" line="86"/>
+        <location filename="../app/LoginDialog.cpp" line="87"/>
         <source>确  认</source>
         <translation>Ok</translation>
     </message>
     <message>
-        <location filename="../app/LoginDialog.cpp" line="87"/>
+        <location filename="../app/LoginDialog.cpp" line="88"/>
         <source>取 消</source>
         <translation>Cancel</translation>
     </message>
@@ -408,523 +408,563 @@
         <translation>Adjust</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="622"/>
+        <location filename="../app/MainWindow.cpp" line="632"/>
         <source>背景设置</source>
         <translation>Style</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="633"/>
+        <source>产品选型</source>
+        <translation>ProductSel</translation>
     </message>
 </context>
 <context>
     <name>wall::Pages</name>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="32"/>
+        <location filename="../pages/ControlPages.cpp" line="34"/>
         <source>左上</source>
         <translation>LU</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="32"/>
+        <location filename="../pages/ControlPages.cpp" line="34"/>
         <source>右上</source>
         <translation>RU</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="33"/>
+        <location filename="../pages/ControlPages.cpp" line="35"/>
         <source>左下</source>
         <translation>LD</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="33"/>
+        <location filename="../pages/ControlPages.cpp" line="35"/>
         <source>右下</source>
         <translation>RD</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="34"/>
+        <location filename="../pages/ControlPages.cpp" line="36"/>
         <source>中间</source>
         <translation>MD</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="413"/>
+        <location filename="../pages/ControlPages.cpp" line="44"/>
+        <source>制式</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="45"/>
+        <source>信源模式</source>
+        <translation>Source mode</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="46"/>
+        <source>动态模式</source>
+        <translation>Dynamic mode</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="47"/>
+        <source>LVDS信号标准</source>
+        <translation>LVDS standard</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="176"/>
+        <source>子信号源</source>
+        <translation>SubSrc</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="177"/>
+        <source>位置模式</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="178"/>
+        <source>尺寸模式</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <location filename="../pages/ControlPages.cpp" line="479"/>
         <source>读取所有</source>
         <translation>Read All</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="414"/>
+        <location filename="../pages/ControlPages.cpp" line="480"/>
         <source>停止读取</source>
         <translation>Stop Read</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="416"/>
-        <location filename="../pages/ParameterPanels.cpp" line="109"/>
-        <location filename="../pages/ParameterPanels.cpp" line="150"/>
+        <location filename="../pages/ControlPages.cpp" line="482"/>
+        <location filename="../pages/ParameterPanels.cpp" line="117"/>
+        <location filename="../pages/ParameterPanels.cpp" line="157"/>
         <source>读</source>
         <translation>R</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="430"/>
+        <location filename="../pages/ControlPages.cpp" line="497"/>
         <source>读取本页数据</source>
         <translation>Read Page</translation>
     </message>
     <message>
         <location filename="../pages/PageTables.cpp" line="10"/>
-        <location filename="../pages/PageTables.cpp" line="33"/>
+        <location filename="../pages/PageTables.cpp" line="56"/>
         <source>亮  度</source>
         <translation>Brighness</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="11"/>
-        <location filename="../pages/PageTables.cpp" line="34"/>
+        <location filename="../pages/PageTables.cpp" line="12"/>
+        <location filename="../pages/PageTables.cpp" line="58"/>
         <source>对比度</source>
         <translation>Contrast</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="12"/>
-        <location filename="../pages/PageTables.cpp" line="35"/>
+        <location filename="../pages/PageTables.cpp" line="14"/>
+        <location filename="../pages/PageTables.cpp" line="60"/>
         <source>清晰度</source>
         <translation>Sharpness</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="13"/>
-        <location filename="../pages/PageTables.cpp" line="36"/>
+        <location filename="../pages/PageTables.cpp" line="16"/>
+        <location filename="../pages/PageTables.cpp" line="62"/>
         <source>饱和度</source>
         <translation>Saturation</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="14"/>
+        <location filename="../pages/PageTables.cpp" line="18"/>
         <source>色  调</source>
         <translation>Hue</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="15"/>
-        <location filename="../pages/PageTables.cpp" line="21"/>
-        <location filename="../pages/PageTables.cpp" line="29"/>
-        <location filename="../pages/PageTables.cpp" line="37"/>
+        <location filename="../pages/PageTables.cpp" line="20"/>
+        <location filename="../pages/PageTables.cpp" line="32"/>
+        <location filename="../pages/PageTables.cpp" line="48"/>
+        <location filename="../pages/PageTables.cpp" line="64"/>
         <source>水平位置</source>
         <translation>Hor Pos</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="16"/>
         <location filename="../pages/PageTables.cpp" line="22"/>
-        <location filename="../pages/PageTables.cpp" line="30"/>
-        <location filename="../pages/PageTables.cpp" line="38"/>
+        <location filename="../pages/PageTables.cpp" line="34"/>
+        <location filename="../pages/PageTables.cpp" line="50"/>
+        <location filename="../pages/PageTables.cpp" line="66"/>
         <source>垂直位置</source>
         <translation>Ver Pos</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="17"/>
-        <location filename="../pages/PageTables.cpp" line="39"/>
+        <location filename="../pages/PageTables.cpp" line="24"/>
+        <location filename="../pages/PageTables.cpp" line="68"/>
         <source>时  钟</source>
         <translation>Clock</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="18"/>
+        <location filename="../pages/PageTables.cpp" line="26"/>
         <source>相  位</source>
         <translation>Phase</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="19"/>
+        <location filename="../pages/PageTables.cpp" line="28"/>
         <source>水平框架</source>
         <translation>Hor Frame</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="20"/>
+        <location filename="../pages/PageTables.cpp" line="30"/>
         <source>垂直框架</source>
         <translation>Ver Frame</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="23"/>
-        <location filename="../pages/PageTables.cpp" line="31"/>
+        <location filename="../pages/PageTables.cpp" line="36"/>
+        <location filename="../pages/PageTables.cpp" line="52"/>
         <source>水平尺寸</source>
         <translation>Hor Size</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="24"/>
-        <location filename="../pages/PageTables.cpp" line="32"/>
+        <location filename="../pages/PageTables.cpp" line="38"/>
+        <location filename="../pages/PageTables.cpp" line="54"/>
         <source>垂直尺寸</source>
         <translation>Ver Size</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="25"/>
+        <location filename="../pages/PageTables.cpp" line="40"/>
         <source>背光亮度</source>
         <translation>Backlight</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="26"/>
+        <location filename="../pages/PageTables.cpp" line="42"/>
         <source>色坐标X</source>
         <translation>Colour X</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="27"/>
+        <location filename="../pages/PageTables.cpp" line="44"/>
         <source>色坐标Y</source>
         <translation>Colour Y</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="28"/>
+        <location filename="../pages/PageTables.cpp" line="46"/>
         <source>增益Gain</source>
         <translation>Gain</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="42"/>
-        <location filename="../pages/PageTables.cpp" line="45"/>
+        <location filename="../pages/PageTables.cpp" line="73"/>
+        <location filename="../pages/PageTables.cpp" line="77"/>
         <source>关</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="42"/>
+        <location filename="../pages/PageTables.cpp" line="73"/>
         <source>低</source>
         <translation>Low</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="42"/>
+        <location filename="../pages/PageTables.cpp" line="74"/>
         <source>中</source>
         <translation>Mid</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="42"/>
+        <location filename="../pages/PageTables.cpp" line="74"/>
         <source>高</source>
         <translation>Hig</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="45"/>
+        <location filename="../pages/PageTables.cpp" line="78"/>
         <source>开</source>
         <translation>On</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="46"/>
+        <location filename="../pages/PageTables.cpp" line="80"/>
         <source>普通</source>
         <translation>Normal</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="46"/>
+        <location filename="../pages/PageTables.cpp" line="80"/>
         <source>蓝屏</source>
         <translation>Blue</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="46"/>
+        <location filename="../pages/PageTables.cpp" line="81"/>
         <source>黑屏</source>
         <translation>Black</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="46"/>
+        <location filename="../pages/PageTables.cpp" line="81"/>
         <source>关背光</source>
         <translation>BackOff</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="48"/>
+        <location filename="../pages/PageTables.cpp" line="84"/>
         <source>正投正向</source>
         <translation>NO Flip</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="48"/>
+        <location filename="../pages/PageTables.cpp" line="84"/>
         <source>背投正向</source>
         <translation>H Flip</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="48"/>
+        <location filename="../pages/PageTables.cpp" line="85"/>
         <source>正投反向</source>
         <translation>V Flip</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="48"/>
+        <location filename="../pages/PageTables.cpp" line="85"/>
         <source>背投反向</source>
         <translation>HV Flip</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="51"/>
+        <location filename="../pages/PageTables.cpp" line="89"/>
         <source>模式1</source>
         <translation>Mode 1</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="51"/>
+        <location filename="../pages/PageTables.cpp" line="89"/>
         <source>模式2</source>
         <translation>Mode 2</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="51"/>
+        <location filename="../pages/PageTables.cpp" line="90"/>
         <source>模式3</source>
         <translation>Mode 3</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="51"/>
+        <location filename="../pages/PageTables.cpp" line="90"/>
         <source>模式4</source>
         <translation>Mode 4</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="51"/>
+        <location filename="../pages/PageTables.cpp" line="91"/>
         <source>模式5</source>
         <translation>Mode 5</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="57"/>
+        <location filename="../pages/PageTables.cpp" line="97"/>
         <source>降  噪</source>
         <translation>Noise</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="58"/>
+        <location filename="../pages/PageTables.cpp" line="99"/>
         <source>图像翻转</source>
         <translation>Rotation</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="59"/>
+        <location filename="../pages/PageTables.cpp" line="101"/>
         <source>画质调整</source>
         <translation>Picture</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="60"/>
+        <location filename="../pages/PageTables.cpp" line="103"/>
         <source>框架开关</source>
         <translation>Frame</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="61"/>
+        <location filename="../pages/PageTables.cpp" line="105"/>
         <source>风  扇</source>
         <translation>Fan</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="62"/>
+        <location filename="../pages/PageTables.cpp" line="107"/>
         <source>无信号</source>
         <translation>No signal</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="63"/>
+        <location filename="../pages/PageTables.cpp" line="109"/>
         <source>边缘亮度</source>
         <translation>Edge brightness</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="64"/>
+        <location filename="../pages/PageTables.cpp" line="111"/>
         <source>投影方向</source>
         <translation>Projection</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="65"/>
+        <location filename="../pages/PageTables.cpp" line="113"/>
         <source>色温模式</source>
         <translation>Colour temp</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="66"/>
+        <location filename="../pages/PageTables.cpp" line="115"/>
         <source>伽玛模式</source>
         <translation>Gamma</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="70"/>
+        <location filename="../pages/PageTables.cpp" line="120"/>
         <source>色彩自动调整</source>
         <translation>Auto Colour</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="71"/>
-        <location filename="../pages/PageTables.cpp" line="72"/>
+        <location filename="../pages/PageTables.cpp" line="121"/>
+        <location filename="../pages/PageTables.cpp" line="122"/>
         <source>位置自动调整</source>
         <translation>Auto Position</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="73"/>
+        <location filename="../pages/PageTables.cpp" line="123"/>
         <source>系统保存</source>
         <translation>System Save</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="74"/>
+        <location filename="../pages/PageTables.cpp" line="124"/>
         <source>画 中 画</source>
         <translation>PIP</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="75"/>
+        <location filename="../pages/PageTables.cpp" line="125"/>
         <source>副 画 面</source>
         <translation>SUB</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="76"/>
+        <location filename="../pages/PageTables.cpp" line="126"/>
         <source>尺  寸</source>
         <translation>Size</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="77"/>
+        <location filename="../pages/PageTables.cpp" line="127"/>
         <source>边框颜色</source>
         <translation>Border</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="78"/>
+        <location filename="../pages/PageTables.cpp" line="128"/>
         <source>交  换</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="79"/>
+        <location filename="../pages/PageTables.cpp" line="129"/>
         <source>主副交换</source>
         <translation>Swap</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="86"/>
+        <location filename="../pages/PageTables.cpp" line="136"/>
         <source>版本信息</source>
         <translation>Version</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="87"/>
+        <location filename="../pages/PageTables.cpp" line="137"/>
         <source>上</source>
         <translation>UP</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="88"/>
+        <location filename="../pages/PageTables.cpp" line="138"/>
         <source>下</source>
         <translation>DOWN</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="89"/>
+        <location filename="../pages/PageTables.cpp" line="139"/>
         <source>左</source>
         <translation>LEFT</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="90"/>
+        <location filename="../pages/PageTables.cpp" line="140"/>
         <source>右</source>
         <translation>RIGHT</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="91"/>
+        <location filename="../pages/PageTables.cpp" line="141"/>
         <source>电源</source>
         <translation>POWER</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="92"/>
+        <location filename="../pages/PageTables.cpp" line="142"/>
         <source>静音</source>
         <translation>MUTE</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="93"/>
+        <location filename="../pages/PageTables.cpp" line="143"/>
         <source>菜单</source>
         <translation>MENU</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="94"/>
+        <location filename="../pages/PageTables.cpp" line="144"/>
         <source>信号</source>
         <translation>SOURCE</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="95"/>
+        <location filename="../pages/PageTables.cpp" line="145"/>
         <source>工厂菜单</source>
         <translation>Factory</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="98"/>
+        <location filename="../pages/PageTables.cpp" line="148"/>
         <source>系统信息</source>
         <translation>System Info</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="99"/>
+        <location filename="../pages/PageTables.cpp" line="149"/>
         <source>图像冻结</source>
         <translation>Freeze</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="100"/>
+        <location filename="../pages/PageTables.cpp" line="150"/>
         <source>温度信息</source>
         <translation>Temperature</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="104"/>
+        <location filename="../pages/PageTables.cpp" line="155"/>
         <source>网格</source>
         <translation>Grid</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="104"/>
+        <location filename="../pages/PageTables.cpp" line="156"/>
         <source>16灰阶</source>
         <translation>16 Grey</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="105"/>
+        <location filename="../pages/PageTables.cpp" line="157"/>
         <source>32灰阶</source>
         <translation>32 Grey</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="105"/>
+        <location filename="../pages/PageTables.cpp" line="158"/>
         <source>64灰阶</source>
         <translation>64 Grey</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="105"/>
+        <location filename="../pages/PageTables.cpp" line="159"/>
         <source>256灰阶</source>
         <translation>256 Grey</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="106"/>
+        <location filename="../pages/PageTables.cpp" line="160"/>
         <source>彩条</source>
         <translation>Colour bars</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="106"/>
+        <location filename="../pages/PageTables.cpp" line="161"/>
         <source>黑</source>
         <translation>Black</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="106"/>
+        <location filename="../pages/PageTables.cpp" line="162"/>
         <source>白</source>
         <translation>White</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="107"/>
+        <location filename="../pages/PageTables.cpp" line="163"/>
         <source>红</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="107"/>
+        <location filename="../pages/PageTables.cpp" line="164"/>
         <source>绿</source>
         <translation>Green</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="107"/>
+        <location filename="../pages/PageTables.cpp" line="165"/>
         <source>蓝</source>
         <translation>Blue</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="108"/>
+        <location filename="../pages/PageTables.cpp" line="166"/>
         <source>青</source>
         <translation>Cyan</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="108"/>
+        <location filename="../pages/PageTables.cpp" line="167"/>
         <source>黄</source>
         <translation>Yellow</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="108"/>
+        <location filename="../pages/PageTables.cpp" line="168"/>
         <source>品红</source>
         <translation>Magenta</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="109"/>
+        <location filename="../pages/PageTables.cpp" line="169"/>
         <source>灰度</source>
         <translation>Grey level</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="113"/>
+        <location filename="../pages/PageTables.cpp" line="173"/>
         <source>白色</source>
         <translation>White</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="113"/>
+        <location filename="../pages/PageTables.cpp" line="174"/>
         <source>红色</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="113"/>
+        <location filename="../pages/PageTables.cpp" line="175"/>
         <source>绿色</source>
         <translation>Green</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="114"/>
+        <location filename="../pages/PageTables.cpp" line="176"/>
         <source>蓝色</source>
         <translation>Blue</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="114"/>
+        <location filename="../pages/PageTables.cpp" line="177"/>
         <source>青色</source>
         <translation>Cyan</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="114"/>
+        <location filename="../pages/PageTables.cpp" line="178"/>
         <source>紫色</source>
         <translation>Magenta</translation>
     </message>
     <message>
-        <location filename="../pages/PageTables.cpp" line="115"/>
+        <location filename="../pages/PageTables.cpp" line="179"/>
         <source>黄色</source>
         <translation>Yellow</translation>
     </message>
     <message>
-        <location filename="../pages/ParameterPanels.cpp" line="108"/>
-        <location filename="../pages/ParameterPanels.cpp" line="149"/>
+        <location filename="../pages/ParameterPanels.cpp" line="116"/>
+        <location filename="../pages/ParameterPanels.cpp" line="156"/>
         <source>写</source>
         <translation>W</translation>
     </message>

@@ -35,6 +35,18 @@ constexpr const char* kPositionModes[] = {
     QT_TRANSLATE_NOOP("wall::Pages", "左下"), QT_TRANSLATE_NOOP("wall::Pages", "右下"),
     QT_TRANSLATE_NOOP("wall::Pages", "中间")};
 
+// Captions for the button pairs whose own captions do not tell them apart.
+struct GroupCaption {
+    const char* before; // the first button of the pair
+    const char* caption;
+};
+constexpr GroupCaption kGroupCaptions[] = {
+    {"suiButton84", QT_TRANSLATE_NOOP("wall::Pages", "制式")},
+    {"suiButton119", QT_TRANSLATE_NOOP("wall::Pages", "信源模式")},
+    {"suiButton68", QT_TRANSLATE_NOOP("wall::Pages", "动态模式")},
+    {"suiButton134", QT_TRANSLATE_NOOP("wall::Pages", "LVDS信号标准")},
+};
+
 struct PageLayout {
     QGridLayout* grid;
     int next = 0;
@@ -85,8 +97,10 @@ ControlPages::ControlPages(Console& console, QTabWidget* pages, QWidget* window)
     n49->setObjectName(QStringLiteral("N49"));
     connect(n49, &QAction::triggered, this, &ControlPages::N49Click);
     pages_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(pages_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { pageMenu_->popup(pages_->mapToGlobal(at)); });
+    connect(pages_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (console_.state().settings.bReadEn != 0)
+            pageMenu_->popup(pages_->mapToGlobal(at));
+    });
 
     console_.setReadListener([this](const ReadEvent& e) { onRead(e); });
     console_.setReadStatusListener([this](ReadState s) {
@@ -159,11 +173,22 @@ void ControlPages::buildPage(int page) {
             sizeMode_->addItem(QStringLiteral("%1%").arg(tenth * 10));
         positionMode_->setCurrentIndex(console_.state().roaming.positionMode);
         sizeMode_->setCurrentIndex(console_.state().roaming.sizeMode);
-        g->addWidget(subSource_, 0, 0);
-        g->addWidget(subSourceRead_, 0, 1);
-        g->addWidget(positionMode_, 1, 0);
-        g->addWidget(sizeMode_, 1, 1);
+        const char* modeCaptions[] = {QT_TRANSLATE_NOOP("wall::Pages", "子信号源"),
+                                      QT_TRANSLATE_NOOP("wall::Pages", "位置模式"),
+                                      QT_TRANSLATE_NOOP("wall::Pages", "尺寸模式")};
+        for (int i = 0; i < 3; ++i) {
+            auto* label = new QLabel(modes);
+            label->setProperty("caption", QByteArray(modeCaptions[i]));
+            captions_ << label;
+            g->addWidget(label, i, 0);
+        }
+        g->addWidget(subSource_, 0, 1);
+        g->addWidget(subSourceRead_, 0, 2);
+        g->addWidget(positionMode_, 1, 1);
+        g->addWidget(sizeMode_, 2, 1);
         connect(subSourceRead_, &QPushButton::clicked, this, [this] {
+            if (console_.reading())
+                return;
             readPage_ = kRoamingPage;
             console_.readParameter(0x61, ReadKind::List, PageReadEffect::SubSource);
         });
@@ -213,12 +238,19 @@ void ControlPages::buildPage(int page) {
             b->setObjectName(QLatin1String(a.control));
             b->setProperty("caption", QByteArray(a.caption));
             connect(b, &QPushButton::clicked, this, [this, a] {
-                if (a.write)
-                    console_.buttonWrite(std::uint8_t(a.parameter), unsigned(a.value));
-                else
-                    console_.buttonIncDec(std::uint8_t(a.parameter), std::uint8_t(a.value));
+                report(a.write ? console_.buttonWrite(std::uint8_t(a.parameter), unsigned(a.value))
+                               : console_.buttonIncDec(std::uint8_t(a.parameter),
+                                                       std::uint8_t(a.value)));
             });
             actions_ << b;
+            // Pairs that share their button captions get a caption of their own.
+            for (const GroupCaption& g : kGroupCaptions)
+                if (qstrcmp(g.before, a.control) == 0) {
+                    auto* label = new QLabel(content);
+                    label->setProperty("caption", QByteArray(g.caption));
+                    captions_ << label;
+                    layout.add(label);
+                }
             layout.add(b);
         }
     layout.grid->setColumnStretch(layout.grid->columnCount(), 1);
@@ -235,27 +267,28 @@ void ControlPages::wireSlider(SliderPanel* panel) {
     const SliderDef& d = panel->def();
     // The window's position and size (page 2, and the vertical position of
     // the roaming page) keep the interlock of boards 10 and 11.
-    const bool interlocked = d.page == kPipPage || (d.page == kRoamingPage && d.parameter == 0x66);
-    auto sent = [this, interlocked](int p) {
-        if (interlocked) {
+    const bool pipPage = d.page == kPipPage;
+    const bool roamingSteps = d.page == kRoamingPage && d.parameter == 0x66;
+    auto sent = [this](int p) {
+        {
             console_.pipValueSent(p);
             refreshInterlock();
         }
     };
-    connect(panel->minusButton(), &QPushButton::clicked, this, [this, panel, sent] {
+    for (auto [button, up] :
+         {std::pair{panel->minusButton(), 0}, std::pair{panel->plusButton(), 1}})
+        connect(button, &QPushButton::clicked, this,
+                [this, panel, sent, up = up, pipPage, roamingSteps] {
+                    const int p = parameterOf(panel);
+                    if (report(console_.buttonIncDec(std::uint8_t(p), std::uint8_t(up))) &&
+                        (pipPage || roamingSteps))
+                        sent(p);
+                });
+    connect(panel->writeButton(), &QPushButton::clicked, this, [this, panel, sent, pipPage] {
         const int p = parameterOf(panel);
-        if (console_.buttonIncDec(std::uint8_t(p), 0).ok)
-            sent(p);
-    });
-    connect(panel->plusButton(), &QPushButton::clicked, this, [this, panel, sent] {
-        const int p = parameterOf(panel);
-        if (console_.buttonIncDec(std::uint8_t(p), 1).ok)
-            sent(p);
-    });
-    connect(panel->writeButton(), &QPushButton::clicked, this, [this, panel, sent] {
-        const int p = parameterOf(panel);
-        if (console_.buttonWrite(std::uint8_t(p), unsigned(panel->slider()->value())).ok) {
-            sent(p);
+        if (report(console_.buttonWrite(std::uint8_t(p), unsigned(panel->slider()->value())))) {
+            if (pipPage)
+                sent(p);
             if (panel->def().page == kOpticalPage)
                 console_.state().colourCoordinates[size_t(p - 0xD0)] = panel->slider()->value();
         }
@@ -264,22 +297,31 @@ void ControlPages::wireSlider(SliderPanel* panel) {
         if (console_.reading())
             return;
         readPage_ = panel->def().page;
-        console_.readParameter(std::uint8_t(parameterOf(panel)), ReadKind::Slider,
-                               panel->def().page == kOpticalPage ? PageReadEffect::ColourCoordinate
-                                                                 : PageReadEffect::None);
+        const int p = parameterOf(panel);
+        const ReadEvent e = console_.readParameter(std::uint8_t(p), ReadKind::Slider,
+                                                   panel->def().page == kOpticalPage
+                                                       ? PageReadEffect::ColourCoordinate
+                                                       : PageReadEffect::None);
+        if (e.ok && panel->def().page == kPipPage) {
+            console_.pipValueRead(p); // read back: its own write may be used
+            refreshInterlock();
+        }
     });
 }
 
 void ControlPages::wireList(ListPanel* panel) {
     const ListDef d = panel->def();
     auto send = [this, d](int index) {
-        if (d.onChoose == ListChoice::Write)
-            console_.buttonWrite(std::uint8_t(d.parameter), unsigned(index));
-        else
-            console_.buttonIncDec(std::uint8_t(d.parameter), std::uint8_t(index));
+        if (index < 0)
+            return;
+        report(d.onChoose == ListChoice::Write
+                   ? console_.buttonWrite(std::uint8_t(d.parameter), unsigned(index))
+                   : console_.buttonIncDec(std::uint8_t(d.parameter), std::uint8_t(index)));
     };
     connect(panel->writeButton(), &QPushButton::clicked, this, [this, panel, d] {
-        console_.buttonWrite(std::uint8_t(d.parameter), unsigned(panel->list()->currentIndex()));
+        if (panel->list()->currentIndex() >= 0)
+            report(console_.buttonWrite(std::uint8_t(d.parameter),
+                                        unsigned(panel->list()->currentIndex())));
     });
     connect(panel->list(), &QComboBox::activated, this, [this, send](int index) {
         if (console_.state().settings.bReadEn == 0)
@@ -312,8 +354,11 @@ void ControlPages::onRead(const ReadEvent& e) {
     }
     if (e.effect == PageReadEffect::PopModes) {
         const int v = e.reply.value;
-        sizeMode_->setCurrentIndex(v & 0x0F);
-        positionMode_->setCurrentIndex(v / 16 - (v > 0x4F ? 5 : 0));
+        const int size = v & 0x0F, position = v / 16 - (v > 0x4F ? 5 : 0);
+        if (size < sizeMode_->count())
+            sizeMode_->setCurrentIndex(size);
+        if (position >= 0 && position < positionMode_->count())
+            positionMode_->setCurrentIndex(position);
         return;
     }
     for (SliderPanel* panel : std::as_const(sliders_)) {
@@ -326,8 +371,10 @@ void ControlPages::onRead(const ReadEvent& e) {
         if (matches)
             panel->showRead(e.reply.value, e.reply.minimum, e.reply.maximum);
     }
+    // A value beyond a list's items leaves the list as it was.
     for (ListPanel* panel : std::as_const(lists_))
-        if (panel->def().page == readPage_ && panel->def().parameter == e.parameter)
+        if (panel->def().page == readPage_ && panel->def().parameter == e.parameter &&
+            e.reply.value < panel->list()->count())
             panel->list()->setCurrentIndex(e.reply.value);
     refreshInterlock();
 }
@@ -345,7 +392,8 @@ void ControlPages::Button1Click() {
         return;
     readPage_ = -1; // each page read fills its own page
     const std::optional<bool> result = console_.readAll();
-    showReadOutcome(!result.has_value(), result.value_or(false));
+    if (result) // a stop after a page read ends without a message
+        showReadOutcome(console_.stopRequested());
 }
 
 void ControlPages::suiButton97Click() {
@@ -360,22 +408,23 @@ void ControlPages::N49Click() {
     const bool ok = console_.pageRead(readPage_);
     Q_EMIT readStateChanged(readStateText(console_.state().settings.Language,
                                           ok ? ReadState::Success : ReadState::Failure));
+    showReadOutcome(console_.stopRequested());
+}
+
+void ControlPages::showReadOutcome(bool stopped) {
     const bool english = console_.english();
     Modal::message(window_, Modal::Icon::Information,
                    english ? QStringLiteral("Tips") : QStringLiteral("信息提示框"),
-                   console_.stopRequested()
+                   stopped
                        ? (english ? QStringLiteral("You terminated the read!")
                                   : QStringLiteral("您终止了读取!"))
                        : (english ? QStringLiteral("Read Over!") : QStringLiteral("读取结束!")));
 }
 
-void ControlPages::showReadOutcome(bool stopped, bool) {
-    if (stopped)
-        return; // stopped by the operator: no message
-    const bool english = console_.english();
-    Modal::message(window_, Modal::Icon::Information,
-                   english ? QStringLiteral("Tips") : QStringLiteral("信息提示框"),
-                   english ? QStringLiteral("Read Over!") : QStringLiteral("读取结束!"));
+bool ControlPages::report(const CommandResult& result) {
+    if (!result.ok)
+        Q_EMIT refused(result.message);
+    return result.ok;
 }
 
 void ControlPages::ReadEnable(bool on) {
@@ -425,6 +474,8 @@ void ControlPages::retranslate() {
         p->retranslate();
     for (QPushButton* b : std::as_const(actions_))
         b->setText(pageText(b->property("caption").toByteArray().constData()));
+    for (QLabel* l : std::as_const(captions_))
+        l->setText(pageText(l->property("caption").toByteArray().constData()));
     readAll_->setText(QCoreApplication::translate("wall::Pages", "读取所有"));
     stop_->setText(QCoreApplication::translate("wall::Pages", "停止读取"));
     if (subSourceRead_)

@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QButtonGroup;
+class QLabel;
 class QComboBox;
 class QMenu;
 class QPushButton;
@@ -18,6 +19,7 @@ class Console;
 class ListPanel;
 class SliderPanel;
 struct ReadEvent;
+struct CommandResult;
 
 // The nine parameter pages of PageControl1, built from the page tables, and
 // the read functions that fill them.
@@ -43,6 +45,7 @@ public:
 
 Q_SIGNALS:
     void readStateChanged(const QString& text);
+    void refused(const QString& why);
 
 private:
     void buildPage(int page);
@@ -51,7 +54,9 @@ private:
     void onRead(const ReadEvent& event);
     int parameterOf(const SliderPanel* panel) const;
     void chooseColour(int colour);
-    void showReadOutcome(bool stopped, bool ok);
+    void showReadOutcome(bool stopped);
+    // Says why a command was refused; true when it was sent.
+    bool report(const CommandResult& result);
 
     Console& console_;
     QTabWidget* pages_;
@@ -63,6 +68,7 @@ private:
     QList<SliderPanel*> sliders_;
     QList<ListPanel*> lists_;
     QList<QPushButton*> actions_;
+    QList<QLabel*> captions_;
     QComboBox* subSource_ = nullptr;       // suiComboBox1
     QComboBox* positionMode_ = nullptr;    // suiComboBox2
     QComboBox* sizeMode_ = nullptr;        // suiComboBox3

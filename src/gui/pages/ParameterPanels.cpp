@@ -23,7 +23,7 @@ QPushButton* button(QWidget* parent, const char* name) {
 }
 
 constexpr int kPanelHeight = 50;
-constexpr int kSliderWidthOn = 218;
+constexpr int kSliderWidthOn = 240;
 constexpr int kWidthOff = 145;
 
 void bevel(QFrame* f, bool on) {
@@ -72,11 +72,18 @@ void SliderPanel::EditChange(const QString& text) {
 }
 
 void SliderPanel::showRead(int value, std::optional<int> minimum, std::optional<int> maximum) {
-    if (minimum)
+    if (minimum) {
+        // Window geometry: position, then minimum, then maximum.
+        slider_->setValue(value);
         slider_->setMinimum(*minimum);
-    if (maximum)
-        slider_->setMaximum(*maximum);
-    slider_->setValue(value);
+        if (maximum)
+            slider_->setMaximum(*maximum);
+    } else {
+        // Positions: the maximum, then the position.
+        if (maximum)
+            slider_->setMaximum(*maximum);
+        slider_->setValue(value);
+    }
     edit_->setText(QString::number(slider_->value()));
 }
 
@@ -87,13 +94,13 @@ void SliderPanel::setReadBack(bool on) {
         w->setVisible(on);
     if (on) {
         caption_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        caption_->setGeometry(0, 8, 100, 18);
-        slider_->setGeometry(0, 30, 100, 16);
-        plus_->setGeometry(106, 2, 25, 22);
-        minus_->setGeometry(106, 25, 25, 22);
-        edit_->setGeometry(136, 14, 36, 22);
-        write_->setGeometry(176, 2, 40, 22);
-        read_->setGeometry(176, 25, 40, 22);
+        caption_->setGeometry(0, 8, 120, 18);
+        slider_->setGeometry(0, 30, 120, 16);
+        plus_->setGeometry(128, 2, 25, 22);
+        minus_->setGeometry(128, 25, 25, 22);
+        edit_->setGeometry(158, 14, 36, 22);
+        write_->setGeometry(198, 2, 40, 22);
+        read_->setGeometry(198, 25, 40, 22);
         setFixedSize(kSliderWidthOn, kPanelHeight);
     } else {
         caption_->setAlignment(Qt::AlignCenter);

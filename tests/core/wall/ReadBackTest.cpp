@@ -136,14 +136,37 @@ TEST_F(SingleReadTest, ReadAllStoppedGivesNoResult) {
         << "without an access level the adjustment page is read first";
 }
 
+TEST_F(SingleReadTest, AStopDuringTheSourceReadStillEndsWithTheOutcome) {
+    load("[SETTING]\nCmdDelayTime10Ms=1\nbManYou=0\nRow=1\nCol=2\n");
+    console->grid().setSelection({0, 0, 1, 0});
+    // The adjustment page (7 reads) and the picture-in-picture page (4) get
+    // no answer; the first screen's source answers, and the operator stops.
+    for (int i = 0; i < 11; ++i)
+        io.queueReply(1, hex("00"));
+    io.queueReply(1, hex("11 30 0E AE"));
+    console->setSourceListener([&](int) { console->requestStop(); });
+    const std::optional<bool> result = console->readAll();
+    ASSERT_TRUE(result.has_value()) << "the outcome is shown, with its message";
+    EXPECT_FALSE(*result);
+    EXPECT_TRUE(console->stopRequested());
+    EXPECT_EQ(console->grid().source(0), 10) << "the answered screen is stored";
+    EXPECT_EQ(io.lines().filter(QStringLiteral("30 01 AE")).size(), 1)
+        << "the second screen is not read";
+}
+
 TEST_F(SingleReadTest, ThePipInterlockOfBoardTen) {
     load("[System]\nBoardSel=10\n[SETTING]\nCmdDelayTime10Ms=2\n");
     console->resetPipInterlock();
     for (int p = 0x65; p <= 0x68; ++p)
         EXPECT_FALSE(console->pipWriteEnabled(p)) << p;
-    io.queueReply(1, hex("E5 00 67 20 00 E0 E5 00 00 00 00 E0 E5 00 00 64 00 E0"));
-    EXPECT_TRUE(console->readParameter(0x67, ReadKind::Slider).ok);
+    const char* geometry[] = {"E5 00 65 20 00 E0 E5 00 00 01 00 E0 E5 00 00 64 00 E0",
+                              "E5 00 66 20 00 E0 E5 00 00 01 00 E0 E5 00 00 64 00 E0",
+                              "E5 00 67 20 00 E0 E5 00 00 00 00 E0 E5 00 00 64 00 E0"};
+    for (const char* g : geometry)
+        io.queueReply(1, hex(g));
+    EXPECT_FALSE(console->pageRead(2)) << "the vertical size does not answer";
     EXPECT_TRUE(console->pipWriteEnabled(0x67)) << "read back: its write is allowed";
+    EXPECT_FALSE(console->pipWriteEnabled(0x68)) << "not read back";
     console->pipValueSent(0x65); // the horizontal position changed
     EXPECT_FALSE(console->pipWriteEnabled(0x67)) << "the size must be read again first";
     console->pipValueSent(0x68);
