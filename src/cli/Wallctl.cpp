@@ -3,6 +3,8 @@
 #include "app/Console.h"
 #include "app/SettingsStore.h"
 #include "serial/TraceIo.h"
+#include "wall/BoardSources.h"
+#include "wall/CommandFile.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -45,6 +47,7 @@ struct Invocation {
     Console& console;
     QStringList args; // the command's own arguments
     QTextStream& err;
+    bool singleScreen = false;
     QStringList results; // printed on stdout after the trace
 };
 
@@ -102,6 +105,61 @@ std::optional<CommandResult> readCommand(Invocation& in) {
     return CommandResult{};
 }
 
+// A SourceCode, or a short source name of the board in use.
+std::optional<int> parseSource(const QString& text, int board) {
+    if (const std::optional<unsigned> code = parseNumber(text, kSourceCount - 1))
+        return int(*code);
+    for (int code = 0; code < kNoSource; ++code)
+        if (const QString name = boardSourceName(board, code);
+            !name.isEmpty() && name.compare(text, Qt::CaseInsensitive) == 0)
+            return code;
+    return std::nullopt;
+}
+
+std::optional<CommandResult> sourceCommand(Invocation& in) {
+    const int board = in.console.state().settings.BoardSel;
+    const std::optional<int> code = parseSource(in.args.at(0), board);
+    if (!code) {
+        in.err << QStringLiteral(
+                      "Bad source \"%1\": a source code 0-12 or a source name of board %2.\n")
+                      .arg(in.args.at(0))
+                      .arg(board);
+        return std::nullopt;
+    }
+    return in.console.switchMainSource(*code, in.singleScreen);
+}
+
+std::optional<CommandResult> readSourcesCommand(Invocation& in) {
+    Console& c = in.console;
+    const bool ok = c.getMainSource();
+    const WallGrid& grid = c.grid();
+    const Selection s = grid.selection();
+    for (int r = s.top; r <= s.bottom; ++r)
+        for (int col = s.left; col <= s.right; ++col)
+            in.results << QStringLiteral("source %1")
+                              .arg(grid.cellText(r, col, c.state().settings.BoardSel));
+    if (!ok)
+        return CommandResult::refused(QStringLiteral("a screen did not answer"));
+    return CommandResult{};
+}
+
+std::optional<CommandResult> applyCommand(Invocation& in) {
+    QString error;
+    const std::optional<QStringList> lines = loadCommandFile(in.args.at(0), &error);
+    if (!lines)
+        return CommandResult::refused(QStringLiteral("cannot read %1").arg(error));
+    in.console.commandList() = *lines;
+    const Console::ApplyReport report = in.console.applyCommandList();
+    if (report.skipped > 0)
+        in.err << QStringLiteral("%1 line(s) without a known parameter name skipped.\n")
+                      .arg(report.skipped);
+    if (report.refused > 0)
+        return CommandResult::refused(
+            QStringLiteral("%1 line(s) not sent: the value does not fit the frame")
+                .arg(report.refused));
+    return CommandResult{};
+}
+
 const Command kCommands[] = {
     {"write", 2, "write P V     set parameter P to V on the selection (0xB1)",
      [](Invocation& in) { return frameCommand(in, true); }},
@@ -112,6 +170,13 @@ const Command kCommands[] = {
     {"read", 1,
      "read P        read parameter P back from the selection (replies: --reply in trace mode)",
      readCommand},
+    {"source", 1,
+     "source S      switch the selection to source S (code 0-12 or a name; --single: 0x31)",
+     sourceCommand},
+    {"read-sources", 0, "read-sources  read the main source of every selected screen",
+     readSourcesCommand},
+    {"apply", 1, "apply FILE    write every line of a command file to the selection, 10 ms apart",
+     applyCommand},
 };
 
 QString commandHelp() {
@@ -152,7 +217,10 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         QStringLiteral(
             "With --trace: a package the wall link receives, as hex (repeatable, in order)."),
         QStringLiteral("HEX"));
-    parser.addOptions({settingsOption, traceOption, selectOption, replyOption});
+    const QCommandLineOption singleOption(
+        QStringLiteral("single"),
+        QStringLiteral("With source: the single-screen mode switch (0x31)."));
+    parser.addOptions({settingsOption, traceOption, selectOption, replyOption, singleOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("See the commands above."));
     const QCommandLineOption helpOption = parser.addHelpOption();
@@ -185,6 +253,7 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const QString settingsPath =
         parser.isSet(settingsOption) ? parser.value(settingsOption) : env.defaultSettingsPath;
     SettingsStore store(settingsPath);
+    store.setDryRun(parser.isSet(traceOption)); // a trace changes nothing, the file included
     store.setErrorSink([&err](const QString& message) { err << message << '\n'; });
 
     // The console is loaded before the devices open: they take their
@@ -238,7 +307,7 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         io.target = realDevices.get();
     }
 
-    Invocation invocation{console, args.mid(1), err, {}};
+    Invocation invocation{console, args.mid(1), err, parser.isSet(singleOption), {}};
     const std::optional<CommandResult> result = command->run(invocation);
     if (!result)
         return Usage;

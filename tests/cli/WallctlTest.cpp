@@ -167,6 +167,52 @@ TEST_F(WallctlTest, ReadsTraceTheirPollsAndPrintTheValue) {
     EXPECT_EQ(trace("", {"--reply", "zz", "read", "65"}).code, 2) << "a reply that is not hex";
 }
 
+TEST_F(WallctlTest, SourcesAndCommandFiles) {
+    QFile cfg(dirPath() + QStringLiteral("/two.cfg"));
+    ASSERT_TRUE(cfg.open(QIODevice::WriteOnly));
+    cfg.write("CmdVidoBrightness:50\r\nCmdBackLight:200\r\n");
+    cfg.close();
+    const QByteArray cfgPath = cfg.fileName().toUtf8();
+    struct Case {
+        const char* what;
+        QByteArray settings;
+        std::vector<const char*> args;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"a 2 x 2 selection to HDMI",
+         "",
+         {"--select", "1:1-2:2", "source", "11"},
+         "write 1 FB B0 11 22 30 0F AE\n"},
+        {"by name, single-screen mode",
+         "",
+         {"--select", "1:1", "--single", "source", "dvi"},
+         "write 1 FB B0 11 11 31 0E AE\n"},
+        {"a name of board 5",
+         "[System]\nBoardSel=5\n",
+         {"--select", "1:1", "source", "VGA2"},
+         "write 1 FB B0 11 11 30 0D AE\n"},
+        {"the source of row 1 column 2 read back",
+         "[SETTING]\nCmdDelayTime10Ms=3\n",
+         {"--select", "1:2", "--reply", "12300EAE", "read-sources"},
+         "write 1 FB B2 12 12 30 01 AE\npause 3\nsource 1:2  DVI\n"},
+        {"a command file applied to row 1 column 1",
+         "",
+         {"--select", "1:1", "apply", cfgPath.constData()},
+         "write 1 FB B1 11 11 41 32 AE\npause 10\nwrite 1 FB B1 11 11 B3 C8 AE\npause 10\n"},
+    };
+    for (const Case& c : cases) {
+        const Run r = trace(c.settings, c.args);
+        EXPECT_EQ(r.code, 0) << c.what << ": " << r.err.toStdString();
+        EXPECT_EQ(r.out, QLatin1String(c.out)) << c.what;
+    }
+    EXPECT_EQ(trace("", {"source", "XYZ"}).code, 2);
+    const Run silent =
+        trace("[SETTING]\nCmdDelayTime10Ms=1\n", {"--select", "1:1", "read-sources"});
+    EXPECT_EQ(silent.code, 1) << "no screen answered";
+    EXPECT_TRUE(readFile().count("Source") == 0) << "a trace leaves the settings file as it was";
+}
+
 TEST_F(WallctlTest, RefusedCommandsSendNothingAndSayWhy) {
     struct Case {
         const char* what;

@@ -21,6 +21,7 @@ void ConsoleWindowFixture::TearDown() {
     devices.reset();
     Modal::setMessageHook({});
     Modal::setDialogHook({});
+    Modal::setFileHook({});
 }
 
 bool ConsoleWindowFixture::waitUntil(const std::function<bool()>& done, int msecs) {

@@ -1,6 +1,7 @@
 // The console window driving the simulated wall over a pseudo-terminal.
 #include "ConsoleWindowFixture.h"
 #include "PtySimulator.h"
+#include "wall/WallGridWidget.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -48,6 +49,44 @@ TEST_F(ConsoleDrivesSimulator, PowerOffAfterConfirmationThenStaggeredPowerOn) {
     EXPECT_EQ(messages.first().title, QStringLiteral("信息提示框"));
     EXPECT_EQ(messages.first().text, QStringLiteral("完成开机!"));
     EXPECT_EQ(messages.first().icon, Modal::Icon::Information);
+}
+
+TEST_F(ConsoleDrivesSimulator, SourcesSwitchedShowInTheSimulatorAndReadBackRelabelsTheGrid) {
+    startWith("[SETTING]\nCmdDelayTime10Ms=30\nbReadEn=1\n");
+    console->grid().setSelection({0, 0, 1, 0});
+    ASSERT_TRUE(console->switchMainSource(10, false).ok); // DVI
+    ASSERT_TRUE(waitUntil([&] { return sim->wall().unit(0, 1).sourceWire == 14; }, 2000));
+    sim->wall().unit(0, 1).sourceWire = 15; // changed at the wall itself: HDMI
+    messages.clear();
+    find<QAction>(QStringLiteral("N55"))->trigger();
+    EXPECT_EQ(window->grid()->cellText(0, 0), QStringLiteral("1:1  DVI"));
+    EXPECT_EQ(window->grid()->cellText(0, 1), QStringLiteral("1:2  HDMI"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.first().text, QStringLiteral("读取结束!"));
+    EXPECT_EQ(window->statusText(3), QStringLiteral("读取状态: 成功"));
+}
+
+TEST_F(ConsoleDrivesSimulator, ACommandFileSavedLoadedAndApplied) {
+    startWith("[SETTING]\nCmdDelayTime10Ms=30\nbReadEn=1\n");
+    sim->wall().unit(0, 0).values[0x41] = 61;
+    console->grid().setSelection({0, 0, 0, 0});
+    ASSERT_TRUE(console->pageRead(8));
+    const QString file = dirPath() + QStringLiteral("/wall");
+    Modal::setFileHook([&](bool) { return file; });
+    window->findChild<QPushButton*>(QStringLiteral("suiButton129"))->click(); // SAVE
+    console->commandList().clear();
+    window->findChild<QPushButton*>(QStringLiteral("suiButton130"))
+        ->click(); // LOAD (as typed: no suffix)
+    EXPECT_TRUE(console->commandList().isEmpty()) << "wall has no file: the saved one is wall.cfg";
+    Modal::setFileHook([&](bool) -> QString { return file + QStringLiteral(".cfg"); });
+    window->findChild<QPushButton*>(QStringLiteral("suiButton130"))->click();
+    EXPECT_EQ(console->commandList().first(), QStringLiteral("CmdVidoBrightness:61"));
+    Modal::setFileHook({});
+
+    console->grid().setSelection({1, 1, 2, 2});
+    window->findChild<QPushButton*>(QStringLiteral("suiButton131"))->click(); // APPLY
+    EXPECT_TRUE(waitUntil([&] { return sim->wall().unit(2, 2).values.count(0x41) != 0; }, 2000));
+    EXPECT_EQ(sim->wall().unit(2, 2).values.at(0x41), 61);
 }
 
 TEST_F(ConsoleDrivesSimulator, PowerOnAsOneFrameShowsNoMessage) {

@@ -1,6 +1,10 @@
 #include "Console.h"
 
 #include "SettingsStore.h"
+#include "wall/BoardSources.h"
+#include "wall/CommandFile.h"
+#include "wall/ParameterCodes.h"
+
 #include "serial/DeviceIo.h"
 
 #include <QCoreApplication>
@@ -97,6 +101,45 @@ CommandResult Console::powerOn(bool* staggered, const Progress& progress) {
 
 CommandResult Console::powerOff() {
     return buttonIncDec(kPower, 0);
+}
+
+CommandResult Console::switchMainSource(int sourceCode, bool singleScreen) {
+    const std::optional<int> wire = sourceToWire(sourceCode);
+    if (!wire)
+        return CommandResult::refused(messageLanguage() != 0 ? QStringLiteral("no such source")
+                                                             : QStringLiteral("没有此信号源"));
+    const CommandResult sent = buttonIncDec(singleScreen ? 0x31 : 0x30, std::uint8_t(*wire));
+    if (!sent.ok)
+        return sent;
+    WallGrid& grid = state_->grid;
+    const Selection s = grid.selection();
+    SettingsScope ini = store_.open();
+    for (int r = s.top; r <= s.bottom; ++r)
+        for (int c = s.left; c <= s.right; ++c) {
+            const int screen = grid.screenIndex(r, c);
+            grid.setSource(screen, sourceCode);
+            ini.writeInt("Unit1", indexedKey("Source", screen), sourceCode);
+        }
+    return sent;
+}
+
+Console::ApplyReport Console::applyCommandList() {
+    ApplyReport report;
+    for (const QString& line : std::as_const(commandList_)) {
+        const CommandLine c = parseCommandLine(line);
+        const std::optional<int> code = parameterFromFileName(c.name.toStdString());
+        if (!code) {
+            ++report.skipped;
+            continue;
+        }
+        if (!c.value || !buttonWrite(std::uint8_t(*code), *c.value).ok) {
+            ++report.refused;
+            continue;
+        }
+        ++report.written;
+        io_.pacer().pause(10);
+    }
+    return report;
 }
 
 bool Console::saveOnClose() {

@@ -109,6 +109,20 @@ public:
     void pipValueSent(int parameter); // a write or step of that parameter
     void pipValueRead(int parameter); // a successful read on the picture-in-picture page
 
+    // --- Sources and command files ------------------------------------
+    // Switches the selection to a source (0x30, or 0x31 in single-screen
+    // mode) and records it for every selected screen.
+    CommandResult switchMainSource(int sourceCode, bool singleScreen);
+    // APPLY: every line of the command list written to the selection, 10 ms
+    // apart. Lines whose name is not in the table, and empty lines, are
+    // skipped; lines whose value the frame cannot carry are refused.
+    struct ApplyReport {
+        int written = 0;
+        int skipped = 0;
+        int refused = 0;
+    };
+    ApplyReport applyCommandList();
+
     // Closing the main window: only the pop-window count and the polling
     // switch are written; everything else was saved when it changed. A
     // failure goes to the settings' error sink.

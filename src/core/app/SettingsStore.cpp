@@ -132,6 +132,10 @@ bool SettingsStore::save(QString* error) {
         return false;
     };
 
+    if (dryRun_) {
+        dirty_ = false;
+        return true;
+    }
     const QFileInfo before(path_);
     if (before.exists() && !before.isWritable())
         return fail(QStringLiteral("the file is read-only"));

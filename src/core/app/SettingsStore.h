@@ -42,6 +42,10 @@ public:
     // a scope destroyed without release(), a file that cannot be created.
     // Without a sink they go to qWarning().
     void setErrorSink(ErrorSink sink) { errorSink_ = std::move(sink); }
+    // A dry run: writes change the values this process reads but never the
+    // file (wallctl --trace).
+    void setDryRun(bool on) { dryRun_ = on; }
+
     // Reports a failure through the sink.
     void reportError(const QString& message) const { report(message); }
 
@@ -58,6 +62,7 @@ private:
     std::unique_ptr<Document> doc_; // the parse shared by the open scopes and kept after
     int openScopes_ = 0;
     bool dirty_ = false; // written since the last successful save
+    bool dryRun_ = false;
 };
 
 class SettingsScope {

@@ -167,14 +167,18 @@ bool Console::getMainSource() {
                 }
                 if (wire) {
                     answered = true;
-                    if (const std::optional<int> code = sourceFromWire(*wire)) {
-                        const int screen = grid.screenIndex(r, c);
+                    const int screen = grid.screenIndex(r, c);
+                    const std::optional<int> code = sourceFromWire(*wire);
+                    if (code) {
                         grid.setSource(screen, *code);
                         SettingsScope ini = store_.open();
                         ini.writeInt("Unit1", indexedKey("Source", screen), *code);
-                        if (sourceListener_)
-                            sourceListener_(screen);
                     }
+                    // No translation, or one with no name: the wire code shows.
+                    if (!code || *code > kNoSource)
+                        grid.setUnnamedWire(screen, *wire);
+                    if (sourceListener_)
+                        sourceListener_(screen);
                     break;
                 }
                 io_.pacer().pollWait(kPollStepMs);

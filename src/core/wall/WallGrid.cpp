@@ -9,6 +9,7 @@ namespace wall {
 
 WallGrid::WallGrid() {
     sources_.fill(kNoSource);
+    unnamedWire_.fill(-1);
     for (auto& column : colours_)
         column.fill(kWhite);
     selection_ = wholeWall();
@@ -31,6 +32,12 @@ void WallGrid::setSource(int screenIndex, int sourceCode) {
     if (screenIndex < 0 || screenIndex >= kMaxScreens)
         return;
     sources_[size_t(screenIndex)] = static_cast<std::uint8_t>(sourceCode);
+    unnamedWire_[size_t(screenIndex)] = -1;
+}
+
+void WallGrid::setUnnamedWire(int screenIndex, int wire) {
+    if (screenIndex >= 0 && screenIndex < kMaxScreens)
+        unnamedWire_[size_t(screenIndex)] = static_cast<std::int16_t>(wire);
 }
 
 int WallGrid::colour(int col, int row) const {
@@ -58,10 +65,11 @@ bool WallGrid::setSelection(const Selection& s) {
 }
 
 QString WallGrid::cellText(int row, int col, int board) const {
-    return QStringLiteral("%1:%2  %3")
-        .arg(row + 1)
-        .arg(col + 1)
-        .arg(boardSourceName(board, source(screenIndex(row, col))));
+    const int screen = screenIndex(row, col);
+    QString name = boardSourceName(board, source(screen));
+    if (name.isEmpty() && screen < kMaxScreens && unnamedWire_[size_t(screen)] >= 0)
+        name = QStringLiteral("[%1]").arg(unnamedWire_[size_t(screen)]);
+    return QStringLiteral("%1:%2  %3").arg(row + 1).arg(col + 1).arg(name);
 }
 
 std::string colourKey(int col, int row) {

@@ -51,6 +51,9 @@ public:
     // Main source of a screen (SourceCode, one byte; 12 = none).
     int source(int screenIndex) const;
     void setSource(int screenIndex, int sourceCode);
+    // A source a screen reported that has no name on any board: its wire
+    // code, shown in brackets so that the operator sees the answer came.
+    void setUnnamedWire(int screenIndex, int wire);
 
     // Cell colour as 24-bit BGR; white outside the wall.
     int colour(int col, int row) const;
@@ -79,6 +82,7 @@ private:
     bool customColours_ = false;
     Selection selection_;
     std::array<std::uint8_t, kMaxScreens> sources_;
+    std::array<std::int16_t, kMaxScreens> unnamedWire_; // -1: none
     // Indexed [column][row]. Sized for the largest wall the dialog offers, so
     // walls above 16 x 16 keep a colour for every cell.
     std::array<std::array<int, kMaxWallSide>, kMaxWallSide> colours_;

@@ -1,6 +1,8 @@
 #include "Modal.h"
 
 #include <QDialog>
+#include <QFileDialog>
+
 #include <QMessageBox>
 
 namespace wall {
@@ -14,7 +16,33 @@ Modal::DialogHook& dialogHook() {
     static Modal::DialogHook hook;
     return hook;
 }
+Modal::FileHook& fileHook() {
+    static Modal::FileHook hook;
+    return hook;
+}
 } // namespace
+
+QString Modal::saveFileName(QWidget* parent, const QString& filter, const QString& suffix,
+                            const QString& proposed) {
+    if (fileHook())
+        return fileHook()(true);
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(proposed);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString Modal::openFileName(QWidget* parent, const QString& filter) {
+    if (fileHook())
+        return fileHook()(false);
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+void Modal::setFileHook(FileHook hook) {
+    fileHook() = std::move(hook);
+}
 
 void Modal::message(QWidget* parent, Icon icon, const QString& title, const QString& text) {
     if (messageHook()) {

@@ -19,11 +19,19 @@ public:
     // Runs the dialog modally; returns its result (QDialog::Accepted …).
     static int exec(QDialog& dialog);
 
+    // A file to save to or open, chosen by the operator; empty when cancelled.
+    // The save dialog adds `suffix` and asks before overwriting.
+    static QString saveFileName(QWidget* parent, const QString& filter, const QString& suffix,
+                                const QString& proposed);
+    static QString openFileName(QWidget* parent, const QString& filter);
+
     // Test hooks: while set, nothing is shown and the hook answers instead.
     using MessageHook = std::function<void(Icon, const QString& title, const QString& text)>;
     using DialogHook = std::function<int(QDialog&)>;
     static void setMessageHook(MessageHook hook);
     static void setDialogHook(DialogHook hook);
+    using FileHook = std::function<QString(bool save)>;
+    static void setFileHook(FileHook hook);
 };
 
 } // namespace wall

@@ -421,84 +421,84 @@
 <context>
     <name>wall::Pages</name>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="34"/>
+        <location filename="../pages/ControlPages.cpp" line="37"/>
         <source>左上</source>
         <translation>LU</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="34"/>
+        <location filename="../pages/ControlPages.cpp" line="37"/>
         <source>右上</source>
         <translation>RU</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="35"/>
+        <location filename="../pages/ControlPages.cpp" line="38"/>
         <source>左下</source>
         <translation>LD</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="35"/>
+        <location filename="../pages/ControlPages.cpp" line="38"/>
         <source>右下</source>
         <translation>RD</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="36"/>
+        <location filename="../pages/ControlPages.cpp" line="39"/>
         <source>中间</source>
         <translation>MD</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="44"/>
+        <location filename="../pages/ControlPages.cpp" line="47"/>
         <source>制式</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="45"/>
+        <location filename="../pages/ControlPages.cpp" line="48"/>
         <source>信源模式</source>
         <translation>Source mode</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="46"/>
+        <location filename="../pages/ControlPages.cpp" line="49"/>
         <source>动态模式</source>
         <translation>Dynamic mode</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="47"/>
+        <location filename="../pages/ControlPages.cpp" line="50"/>
         <source>LVDS信号标准</source>
         <translation>LVDS standard</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="176"/>
+        <location filename="../pages/ControlPages.cpp" line="179"/>
         <source>子信号源</source>
         <translation>SubSrc</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="177"/>
+        <location filename="../pages/ControlPages.cpp" line="180"/>
         <source>位置模式</source>
         <translation>Pos</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="178"/>
+        <location filename="../pages/ControlPages.cpp" line="181"/>
         <source>尺寸模式</source>
         <translation>Size</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="479"/>
+        <location filename="../pages/ControlPages.cpp" line="543"/>
         <source>读取所有</source>
         <translation>Read All</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="480"/>
+        <location filename="../pages/ControlPages.cpp" line="544"/>
         <source>停止读取</source>
         <translation>Stop Read</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="482"/>
+        <location filename="../pages/ControlPages.cpp" line="546"/>
         <location filename="../pages/ParameterPanels.cpp" line="117"/>
         <location filename="../pages/ParameterPanels.cpp" line="157"/>
         <source>读</source>
         <translation>R</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="497"/>
+        <location filename="../pages/ControlPages.cpp" line="561"/>
         <source>读取本页数据</source>
         <translation>Read Page</translation>
     </message>

@@ -5,11 +5,14 @@
 #include "app/Modal.h"
 #include "app/SettingsStore.h"
 #include "wall/BoardSources.h"
+#include "wall/CommandFile.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QGroupBox>
+
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -203,6 +206,25 @@ void ControlPages::buildPage(int page) {
                 ini.writeInt("Unit1", key, index);
             });
         layout.add(modes);
+    }
+    if (page == 3) {
+        // The command files: SAVE the values read back, LOAD a file, APPLY it.
+        auto* config = new QGroupBox(QStringLiteral("Config"), content);
+        config->setObjectName(QStringLiteral("ConfigGroup"));
+        auto* row = new QHBoxLayout(config);
+        row->setContentsMargins(4, 2, 4, 2);
+        const std::pair<const char*, void (ControlPages::*)()> buttons[] = {
+            {"suiButton129", &ControlPages::suiButton129Click},
+            {"suiButton130", &ControlPages::suiButton130Click},
+            {"suiButton131", &ControlPages::suiButton131Click}};
+        const char* captions[] = {"SAVE", "LOAD", "APPLY"};
+        for (int i = 0; i < 3; ++i) {
+            auto* b = new QPushButton(QLatin1String(captions[i]), config);
+            b->setObjectName(QLatin1String(buttons[i].first));
+            connect(b, &QPushButton::clicked, this, buttons[i].second);
+            row->addWidget(b);
+        }
+        layout.add(config);
     }
     if (page == 4) {
         auto* box = new QWidget(content);
@@ -398,6 +420,48 @@ void ControlPages::Button1Click() {
 
 void ControlPages::suiButton97Click() {
     console_.requestStop();
+}
+
+void ControlPages::suiButton129Click() {
+    const QString chosen = Modal::saveFileName(window_, QStringLiteral("Config (*.cfg)"),
+                                               QStringLiteral("cfg"), QStringLiteral("myFile"));
+    if (chosen.isEmpty())
+        return;
+    QString error;
+    if (!saveCommandFile(commandFileName(chosen), console_.commandList(), &error))
+        Modal::message(window_, Modal::Icon::Plain,
+                       console_.english() ? QStringLiteral("Error") : QStringLiteral("错误提示"),
+                       error);
+}
+
+void ControlPages::suiButton130Click() {
+    const QString chosen = Modal::openFileName(window_, QStringLiteral("Config (*.cfg)"));
+    if (chosen.isEmpty())
+        return;
+    QString error;
+    if (const std::optional<QStringList> lines = loadCommandFile(chosen, &error))
+        console_.commandList() = *lines;
+    else
+        Modal::message(window_, Modal::Icon::Plain,
+                       console_.english() ? QStringLiteral("Error") : QStringLiteral("错误提示"),
+                       error);
+}
+
+void ControlPages::suiButton131Click() {
+    if (console_.reading())
+        return;
+    const Console::ApplyReport r = console_.applyCommandList();
+    const bool english = console_.english();
+    if (r.skipped > 0 || r.refused > 0)
+        Q_EMIT refused(
+            english ? QStringLiteral("APPLY: %1 written, %2 skipped (unknown name), %3 refused")
+                          .arg(r.written)
+                          .arg(r.skipped)
+                          .arg(r.refused)
+                    : QStringLiteral("APPLY: 已写 %1 行，跳过 %2 行（名称未知），拒绝 %3 行")
+                          .arg(r.written)
+                          .arg(r.skipped)
+                          .arg(r.refused));
 }
 
 void ControlPages::N49Click() {

@@ -39,9 +39,12 @@ public:
     void retranslate();
     void refreshInterlock();
 
-    void Button1Click();     // 读取所有
-    void suiButton97Click(); // 停止读取
-    void N49Click();         // 读取本页数据
+    void Button1Click();      // 读取所有
+    void suiButton97Click();  // 停止读取
+    void N49Click();          // 读取本页数据
+    void suiButton129Click(); // SAVE the command list
+    void suiButton130Click(); // LOAD a command file
+    void suiButton131Click(); // APPLY the command list
 
 Q_SIGNALS:
     void readStateChanged(const QString& text);
