@@ -107,7 +107,7 @@ std::optional<CommandResult> readCommand(Invocation& in) {
 
 // A SourceCode, or a short source name of the board in use.
 std::optional<int> parseSource(const QString& text, int board) {
-    if (const std::optional<unsigned> code = parseNumber(text, kSourceCount - 1))
+    if (const std::optional<unsigned> code = parseNumber(text, kNoSource - 1))
         return int(*code);
     for (int code = 0; code < kNoSource; ++code)
         if (const QString name = boardSourceName(board, code);
@@ -121,7 +121,7 @@ std::optional<CommandResult> sourceCommand(Invocation& in) {
     const std::optional<int> code = parseSource(in.args.at(0), board);
     if (!code) {
         in.err << QStringLiteral(
-                      "Bad source \"%1\": a source code 0-12 or a source name of board %2.\n")
+                      "Bad source \"%1\": a source code 0-11 or a source name of board %2.\n")
                       .arg(in.args.at(0))
                       .arg(board);
         return std::nullopt;

@@ -109,6 +109,10 @@ QList<QByteArray> SimulatedWall::apply(const Frame& f) {
             case kMainSource:
             case kMainSourceSingle:
                 u.sourceWire = f.value;
+                log_ << QStringLiteral("unit %1:%2 main source %3")
+                            .arg(r + 1)
+                            .arg(c + 1)
+                            .arg(f.value);
                 break;
             default: {
                 // Steps move a value by one; other triggers are only noted.

@@ -207,6 +207,7 @@ TEST_F(WallctlTest, SourcesAndCommandFiles) {
         EXPECT_EQ(r.out, QLatin1String(c.out)) << c.what;
     }
     EXPECT_EQ(trace("", {"source", "XYZ"}).code, 2);
+    EXPECT_EQ(trace("", {"source", "12"}).code, 2) << "12 is no source to switch to";
     const Run silent =
         trace("[SETTING]\nCmdDelayTime10Ms=1\n", {"--select", "1:1", "read-sources"});
     EXPECT_EQ(silent.code, 1) << "no screen answered";

@@ -1,6 +1,8 @@
 #include "CommandFile.h"
 
 #include <QFile>
+#include <QRegularExpression>
+
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -42,10 +44,8 @@ std::optional<QStringList> loadCommandFile(const QString& path, QString* error) 
         QStringDecoder gb("GB18030");
         text = gb.isValid() ? gb(bytes) : QString::fromLatin1(bytes);
     }
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    // CR LF, LF or CR alone end a line.
+    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // the end of the last line
     return lines;

@@ -139,8 +139,10 @@ bool Console::getMainSource() {
     for (int r = s.top; r <= s.bottom; ++r)
         for (int c = s.left; c <= s.right; ++c) {
             const ScreenFrame frame = buildReadFrame(frameFormat(), {c, r, c, r}, kMainSource);
-            if (!frame.ok())
-                return false;
+            if (!frame.ok()) {
+                result = false; // a screen this format cannot address; the others are read
+                continue;
+            }
             Raise polling(reading_);
             wall.write(frame.bytes);
             bool answered = state_->settings.CmdDelayTime10Ms <= 0; // no polls: nothing awaited
@@ -175,7 +177,8 @@ bool Console::getMainSource() {
                         ini.writeInt("Unit1", indexedKey("Source", screen), *code);
                     }
                     // No translation, or one with no name: the wire code shows.
-                    if (!code || *code > kNoSource)
+                    if (!code || (*code != kNoSource &&
+                                  boardSourceName(state_->settings.BoardSel, *code).isEmpty()))
                         grid.setUnnamedWire(screen, *wire);
                     if (sourceListener_)
                         sourceListener_(screen);

@@ -67,7 +67,7 @@ bool WallGrid::setSelection(const Selection& s) {
 QString WallGrid::cellText(int row, int col, int board) const {
     const int screen = screenIndex(row, col);
     QString name = boardSourceName(board, source(screen));
-    if (name.isEmpty() && screen < kMaxScreens && unnamedWire_[size_t(screen)] >= 0)
+    if (screen >= 0 && screen < kMaxScreens && unnamedWire_[size_t(screen)] >= 0)
         name = QStringLiteral("[%1]").arg(unnamedWire_[size_t(screen)]);
     return QStringLiteral("%1:%2  %3").arg(row + 1).arg(col + 1).arg(name);
 }

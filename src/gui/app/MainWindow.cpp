@@ -27,6 +27,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
+
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -308,6 +310,13 @@ void MainWindow::buildMenus() {
     connect(english, &QAction::triggered, this, [this] { SetLanguage(1); });
     connect(actions_.value(QStringLiteral("N30")), &QAction::triggered, this,
             &MainWindow::N30Click);
+    // Hidden buttons bound to the same handlers as the power menu items.
+    for (auto [name, item] : {std::pair{"BitBtn89", "N30"}, std::pair{"BitBtn90", "N31"}}) {
+        auto* b = new QPushButton(centralWidget());
+        b->setObjectName(QLatin1String(name));
+        b->hide();
+        connect(b, &QPushButton::clicked, actions_.value(QLatin1String(item)), &QAction::trigger);
+    }
     connect(actions_.value(QStringLiteral("N55")), &QAction::triggered, this,
             &MainWindow::N55Click);
 }

@@ -36,6 +36,8 @@ WallSettingsDialog::WallSettingsDialog(Console& console, QWidget* parent)
 }
 
 void WallSettingsDialog::suitempBitBtn1Click() {
+    if (console_.reading())
+        return; // a read in progress addresses the screens of the present size
     console_.setWallSize(rows_->currentIndex() + 1, cols_->currentIndex() + 1);
     Q_EMIT wallResized();
     close();

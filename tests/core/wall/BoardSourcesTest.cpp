@@ -1,5 +1,7 @@
 #include "wall/BoardSources.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -51,6 +53,33 @@ TEST(BoardSources, EachBoardOffersItsSourcesInChooserOrder) {
     EXPECT_TRUE(boardSourceList(12).empty());
 }
 
+TEST(BoardSources, ShortNamesOfEveryBoard) {
+    // Codes 0 … 11 of each board, as the grid labels them.
+    const char* rows[kBoardCount] = {
+        "VGA RGB AV AV2 AV3 AV4 AV5 SV YUV YUV2 DVI HDMI",
+        "VGA RGB AV AV2 AV3 AV4 AV5 SV YUV YUV2 DVI HDMI",
+        "VGA RGB AV AV2 AV3 AV4 AV5 SV YUV YUV2 DVI DP",
+        "VGA RGB AV1 AV2 AV3 AV4 AV5 SV YUV YUV2 DVI1 DVI2",
+        "VGA RGB AV AV2 AV3 AV4 AV5 SV YUV YUV2 DVI HDMI",
+        "VGA1 VGA2 AV1 AV2 AV3 AV4 - - - - DVI1 HDMI1",
+        "VGA RGB AV AV2 AV3 AV4 AV5 SV YUV YUV2 HDMI1 HDMI2",
+        "VGA RGB AV AV2 AV3 AV4 AV5 SV YUV YUV2 DVI1 DVI2",
+        "VGA RGB AV1 AV2 AV3 AV4 QUAD SV YUV YUV2 DVI1 DVI2",
+        "VGA RGB AV1 AV2 AV3 AV4 AV5 SV YUV YUV2 DVI HDMI",
+        "VGA RGB AV1 AV2 AV3 AV4 AV5 SV YUV YUV2 DVI1 DVI2",
+        "VGA RGB AV1 AV2 AV3 AV4 AV5 SV YUV YUV2 DVI1 DVI2",
+    };
+    for (int board = 0; board < kBoardCount; ++board) {
+        QStringList names;
+        for (int code = 0; code < 12; ++code) {
+            const QString n = boardSourceName(board, code);
+            names << (n.isEmpty() ? QStringLiteral("-") : n);
+        }
+        EXPECT_EQ(names.join(u' '), QLatin1String(rows[board])) << "board " << board;
+        EXPECT_TRUE(boardSourceName(board, 12).isEmpty());
+    }
+}
+
 TEST(BoardSources, WireTranslationsBothWays) {
     const int toWire[] = {12, 13, 0, 1, 2, 3, 4, 9, 11, 16, 14, 15};
     for (int code = 0; code < 12; ++code)
@@ -59,10 +88,10 @@ TEST(BoardSources, WireTranslationsBothWays) {
     // Every source the console sends reads back as itself.
     for (int code = 0; code < 12; ++code)
         EXPECT_EQ(sourceFromWire(*sourceToWire(code)), code) << code;
-    EXPECT_EQ(sourceFromWire(5), 0);
-    EXPECT_EQ(sourceFromWire(18), 12);
-    EXPECT_EQ(sourceFromWire(27), 16);
-    EXPECT_EQ(sourceFromWire(29), 15);
+    const int fromWire[30] = {2,  3, 4, 5,  6,  0, 0, 0, 0, 7, 0, 8,  0,  1,  10,
+                              11, 9, 0, 12, 13, 0, 1, 2, 3, 4, 9, 11, 16, 14, 15};
+    for (int wire = 0; wire < 30; ++wire)
+        EXPECT_EQ(sourceFromWire(wire), fromWire[wire]) << "wire " << wire;
     EXPECT_FALSE(sourceFromWire(30));
     EXPECT_FALSE(sourceFromWire(-1));
 }

@@ -95,7 +95,7 @@ TEST_F(ConsoleOnTrace, AStopDuringANineScreenReadEndsAfterTheScreenBeingRead) {
 }
 
 TEST_F(ConsoleOnTrace, UnnamedWireCodesShowInBrackets) {
-    load("[SETTING]\nCmdDelayTime10Ms=1\n");
+    load("[SETTING]\nCmdDelayTime10Ms=1\n[Unit1]\nSource1=0\n");
     console->grid().setSelection({0, 0, 1, 0});
     io.queueReply(1, hex("11 30 1C AE")); // 28: source 14, which has no name
     io.queueReply(1, hex("12 30 2A AE")); // 42: no translation at all
@@ -103,7 +103,26 @@ TEST_F(ConsoleOnTrace, UnnamedWireCodesShowInBrackets) {
     EXPECT_EQ(console->grid().cellText(0, 0, 4), QStringLiteral("1:1  [28]"));
     EXPECT_EQ(console->grid().source(0), 14);
     EXPECT_EQ(console->grid().cellText(0, 1, 4), QStringLiteral("1:2  [42]"));
-    EXPECT_EQ(console->grid().source(1), 12) << "nothing to store for an untranslatable code";
+    EXPECT_EQ(console->grid().source(1), 0) << "nothing to store for an untranslatable code";
+
+    // Board 5 names no source 7 (S-video): the answer shows as its wire code.
+    load("[SETTING]\nCmdDelayTime10Ms=1\n[System]\nBoardSel=5\n");
+    console->grid().setSelection({0, 0, 0, 0});
+    io.queueReply(1, hex("11 30 09 AE"));
+    console->getMainSource();
+    EXPECT_EQ(console->grid().cellText(0, 0, 5), QStringLiteral("1:1  [9]"));
+    console->grid().setSource(0, 10);
+    EXPECT_EQ(console->grid().cellText(0, 0, 5), QStringLiteral("1:1  DVI1"))
+        << "a named source again";
+}
+
+TEST_F(ConsoleOnTrace, ScreensTheFormatCannotAddressAreSkippedAndTheRestRead) {
+    load("[SETTING]\nCmdDelayTime10Ms=1\nRow=1\nCol=17\n");
+    console->grid().setSelection({14, 0, 16, 0});
+    io.queueReply(1, hex("1F 30 0E AE"));
+    EXPECT_FALSE(console->getMainSource()) << "columns 16 and 17 cannot be read in format 0";
+    EXPECT_EQ(console->grid().source(14), 10) << "column 15 is read";
+    EXPECT_EQ(io.lines().filter(QStringLiteral("FB B2")).size(), 1);
 }
 
 TEST_F(ConsoleOnTrace, SwitchingRecordsTheSourceOfEverySelectedScreen) {
@@ -155,6 +174,13 @@ TEST_F(ConsoleOnTrace, CommandFilesRoundTripAndReadTheLegacyCodePage) {
     EXPECT_EQ(raw.readAll(),
               QByteArray("CmdVidoBrightness:50\r\nCmdPIPSource:14\r\nCmdPIPSource:33\r\n"));
     EXPECT_EQ(loadCommandFile(file, nullptr), lines);
+
+    QFile bareCr(dirPath() + QStringLiteral("/cr.cfg"));
+    ASSERT_TRUE(bareCr.open(QIODevice::WriteOnly));
+    bareCr.write("CmdVidoHue:1\rCmdFanRun:1\r");
+    bareCr.close();
+    EXPECT_EQ(loadCommandFile(bareCr.fileName(), nullptr),
+              (QStringList{QStringLiteral("CmdVidoHue:1"), QStringLiteral("CmdFanRun:1")}));
 
     QFile legacy(dirPath() + QStringLiteral("/old.cfg"));
     ASSERT_TRUE(legacy.open(QIODevice::WriteOnly));
