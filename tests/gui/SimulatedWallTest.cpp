@@ -4,6 +4,9 @@
 #include "wall/WallGridWidget.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QTest>
+
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -87,6 +90,35 @@ TEST_F(ConsoleDrivesSimulator, ACommandFileSavedLoadedAndApplied) {
     window->findChild<QPushButton*>(QStringLiteral("suiButton131"))->click(); // APPLY
     EXPECT_TRUE(waitUntil([&] { return sim->wall().unit(2, 2).values.count(0x41) != 0; }, 2000));
     EXPECT_EQ(sim->wall().unit(2, 2).values.at(0x41), 61);
+}
+
+TEST_F(ConsoleDrivesSimulator, TheSubSourceReadSelectsTheBoardsEntry) {
+    startWith("[SETTING]\nCmdDelayTime10Ms=30\nbReadEn=1\n[System]\nBoardSel=1\n");
+    sim->wall().unit(0, 0).values[0x61] = 14; // DVI, the fourth source board 1 offers
+    auto* list = window->findChild<QComboBox*>(QStringLiteral("suiComboBox1"));
+    ASSERT_NE(list, nullptr);
+    window->findChild<QPushButton*>(QStringLiteral("suiButton92"))->click();
+    EXPECT_EQ(list->currentIndex(), 3);
+    EXPECT_EQ(list->currentText(), QStringLiteral("DVI"));
+    sim->wall().unit(0, 0).values[0x61] = 17; // wire 17 is VGA, which board 1 offers first
+    window->findChild<QPushButton*>(QStringLiteral("suiButton92"))->click();
+    EXPECT_EQ(list->currentIndex(), 0);
+    Q_EMIT list->activated(2);
+    EXPECT_NE(readFile().indexOf("suiComboBox1=2"), -1);
+}
+
+TEST_F(ConsoleDrivesSimulator, CancellingThePowerOffSendsNothing) {
+    startWith("");
+    QStringList frames;
+    QObject::connect(sim.get(), &PtySimulator::framesDecoded,
+                     [&](const QStringList& l) { frames << l; });
+    find<QAction>(QStringLiteral("N31"))->trigger();
+    window->window(QStringLiteral("Form2"))
+        ->findChild<QPushButton*>(QStringLiteral("BitBtn2"))
+        ->click();
+    QTest::qWait(200);
+    EXPECT_TRUE(frames.isEmpty());
+    EXPECT_TRUE(sim->wall().unit(0, 0).power);
 }
 
 TEST_F(ConsoleDrivesSimulator, PowerOnAsOneFrameShowsNoMessage) {
