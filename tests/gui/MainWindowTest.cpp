@@ -249,8 +249,8 @@ TEST_F(MainWindowTest, StatusBarReportsTheWallLink) {
     // A pulled cable: reported, and the console carries on.
     pty.unplug();
     EXPECT_TRUE(waitUntil(
-        [&] { return window->statusText(2) == QStringLiteral("Com Satus: failure"); }, 3000));
-    EXPECT_THAT(window->statusText(4).toStdString(), testing::HasSubstr("YbCommDevice1"));
+        [&] { return window->statusText(4).contains(QStringLiteral("YbCommDevice1")); }, 5000));
+    EXPECT_EQ(window->statusText(2), QStringLiteral("Com Satus: failure"));
     EXPECT_TRUE(console->buttonWrite(0x41, 50).ok) << "writes to the closed link are dropped";
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <termios.h>
 #include <thread>
 
@@ -35,13 +36,20 @@ TEST(WallctlSerial, WritesTheExactFrameWithTheConfiguredSpeedAndStopBits) {
     const QString ini = dir.filePath(QStringLiteral("Setting.ini"));
     QFile f(ini);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(
-        "[SETTING]\nCmdForm=1\n[YbCommDevice1 Com Set]\nPortNo=3\nBaud=12\nStopBits=2\nPortName=" +
-        pty.slavePath().toUtf8() + "\n");
+    f.write("[SETTING]\nCmdForm=1\nPowerDelayTime10Ms=30\n[YbCommDevice1 Com "
+            "Set]\nPortNo=3\nBaud=12\nStopBits=2\nPortName=" +
+            pty.slavePath().toUtf8() + "\n");
     f.close();
 
+    const Result r =
+        wallctl(ini, {QStringLiteral("--select"), QStringLiteral("1:1-2:2"),
+                      QStringLiteral("write"), QStringLiteral("0x41"), QStringLiteral("300")});
+    EXPECT_EQ(r.code, 0) << r.err.constData();
+    EXPECT_TRUE(r.out.isEmpty()) << "only a trace prints on stdout";
+    EXPECT_EQ(pty.read(8, 3000).toHex(' '), QByteArray("fb b1 11 22 41 2c 01 ae"));
+
     // The port restores the terminal's settings when wallctl closes it, so
-    // watch them while it runs.
+    // watch them during a staggered power-on, which holds the port 300 ms.
     std::atomic<bool> running{true}, sawSpeed{false}, sawStopBits{false};
     std::thread watch([&] {
         while (running) {
@@ -49,16 +57,15 @@ TEST(WallctlSerial, WritesTheExactFrameWithTheConfiguredSpeedAndStopBits) {
                 sawSpeed = true;
                 sawStopBits = sawStopBits || pty.slaveTwoStopBits();
             }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     });
-    const Result r =
-        wallctl(ini, {QStringLiteral("--select"), QStringLiteral("1:1-2:2"),
-                      QStringLiteral("write"), QStringLiteral("0x41"), QStringLiteral("300")});
+    const Result power = wallctl(ini, {QStringLiteral("--select"), QStringLiteral("1:1"),
+                                       QStringLiteral("power"), QStringLiteral("on")});
     running = false;
     watch.join();
-    EXPECT_EQ(r.code, 0) << r.err.constData();
-    EXPECT_TRUE(r.out.isEmpty()) << "only a trace prints on stdout";
-    EXPECT_EQ(pty.read(8, 3000).toHex(' '), QByteArray("fb b1 11 22 41 2c 01 ae"));
+    EXPECT_EQ(power.code, 0) << power.err.constData();
+    EXPECT_EQ(pty.read(8, 3000).toHex(' '), QByteArray("fb b0 11 11 10 01 00 ae"));
     EXPECT_TRUE(sawSpeed) << "115200 baud while the port was open";
     EXPECT_TRUE(sawStopBits) << "two stop bits while the port was open";
 }
