@@ -13,29 +13,7 @@
 namespace wall {
 
 AdvancedDialog::AdvancedDialog(Console& console, QWidget* parent)
-    : QDialog(parent), console_(console), userLabel_(new QLabel(this)),
-      passwordLabel_(new QLabel(this)), user_(new QLineEdit(this)), password_(new QLineEdit(this)),
-      ok_(new QPushButton(this)), cancel_(new QPushButton(this)) {
-    setObjectName(QStringLiteral("Form13"));
-    userLabel_->setObjectName(QStringLiteral("Label1"));
-    passwordLabel_->setObjectName(QStringLiteral("Label2"));
-    user_->setObjectName(QStringLiteral("Edit1"));
-    password_->setObjectName(QStringLiteral("Edit2"));
-    ok_->setObjectName(QStringLiteral("suitempBitBtn1"));
-    cancel_->setObjectName(QStringLiteral("suitempBitBtn2"));
-    password_->setEchoMode(QLineEdit::Password);
-    password_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // '*'
-    ok_->setDefault(true);
-
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(userLabel_, 0, 0);
-    layout->addWidget(user_, 0, 1);
-    layout->addWidget(passwordLabel_, 1, 0);
-    layout->addWidget(password_, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    layout->addLayout(buttons, 2, 0, 1, 2);
+    : CredentialsDialog("Form13", "suitempBitBtn1", "suitempBitBtn2", parent), console_(console) {
     connect(ok_, &QPushButton::clicked, this, &AdvancedDialog::suitempBitBtn1Click);
     connect(cancel_, &QPushButton::clicked, this, &AdvancedDialog::suitempBitBtn2Click);
     retranslate();

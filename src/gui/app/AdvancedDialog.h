@@ -2,7 +2,7 @@
 
 #include "app/Access.h"
 
-#include <QDialog>
+#include "CredentialsDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +14,7 @@ class Console;
 
 // TForm13 "高级功能": a user name and password that raise the access level.
 // The third wrong entry of a run ends the console, whatever came between.
-class AdvancedDialog final : public QDialog {
+class AdvancedDialog final : public CredentialsDialog {
     Q_OBJECT
 public:
     AdvancedDialog(Console& console, QWidget* parent);
@@ -41,12 +41,6 @@ private:
 
     Console& console_;
     AdvancedAccessGate gate_;
-    QLabel* userLabel_;
-    QLabel* passwordLabel_;
-    QLineEdit* user_;     // Edit1
-    QLineEdit* password_; // Edit2
-    QPushButton* ok_;     // suitempBitBtn1
-    QPushButton* cancel_; // suitempBitBtn2
 };
 
 } // namespace wall

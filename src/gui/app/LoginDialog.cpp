@@ -19,30 +19,8 @@ constexpr QLatin1StringView kLoginUser("tulep");
 } // namespace
 
 LoginDialog::LoginDialog(Console& console, QWidget* parent)
-    : QDialog(parent), console_(console), userLabel_(new QLabel(this)),
-      passwordLabel_(new QLabel(this)), user_(new QLineEdit(this)), password_(new QLineEdit(this)),
-      ok_(new QPushButton(this)), cancel_(new QPushButton(this)) {
-    setObjectName(QStringLiteral("Form16"));
-    userLabel_->setObjectName(QStringLiteral("Label1"));
-    passwordLabel_->setObjectName(QStringLiteral("Label2"));
-    user_->setObjectName(QStringLiteral("Edit1"));
-    password_->setObjectName(QStringLiteral("Edit2"));
-    ok_->setObjectName(QStringLiteral("BitBtn1"));
-    cancel_->setObjectName(QStringLiteral("BitBtn2"));
+    : CredentialsDialog("Form16", "BitBtn1", "BitBtn2", parent), console_(console) {
     user_->setText(QString(kLoginUser));
-    password_->setEchoMode(QLineEdit::Password);
-    password_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // '*'
-    ok_->setDefault(true);
-
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(userLabel_, 0, 0);
-    layout->addWidget(user_, 0, 1);
-    layout->addWidget(passwordLabel_, 1, 0);
-    layout->addWidget(password_, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    layout->addLayout(buttons, 2, 0, 1, 2);
     connect(ok_, &QPushButton::clicked, this, &LoginDialog::BitBtn1Click);
     connect(cancel_, &QPushButton::clicked, this, &LoginDialog::BitBtn2Click);
     retranslate();

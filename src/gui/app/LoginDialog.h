@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "CredentialsDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -13,7 +13,7 @@ class Console;
 // TForm16 "用户登录": asked for once at start-up when SETTING/bLogin is set.
 // The console goes on only after a correct user name and password; any
 // number of attempts is allowed.
-class LoginDialog final : public QDialog {
+class LoginDialog final : public CredentialsDialog {
     Q_OBJECT
 public:
     LoginDialog(Console& console, QWidget* parent);
@@ -39,12 +39,6 @@ private:
 
     Console& console_;
     bool loggedIn_ = false;
-    QLabel* userLabel_;
-    QLabel* passwordLabel_;
-    QLineEdit* user_;     // Edit1
-    QLineEdit* password_; // Edit2
-    QPushButton* ok_;     // BitBtn1
-    QPushButton* cancel_; // BitBtn2
 };
 
 } // namespace wall

@@ -13,21 +13,19 @@
 
 #include <vector>
 
+#include "support/FixedCredentials.h"
+
 using namespace wall;
 using wall::test::IniFixture;
 
 namespace {
 
-// The fixed pairs, in plain text only here: the program holds digests.
-struct Pair {
-    const char* user;
-    const char* password;
-};
-constexpr Pair kLoginPair{"tulep", "tulep"};
-constexpr Pair kHelpPair{"Pelkarin", "qk40918263750"};
-constexpr Pair kFullPair{"vqt", "vqt8604"};
-constexpr Pair kOperatorPair{"tulep", "gravoni"};
-constexpr Pair kWrongPair{"tulep", "wrong"};
+using Pair = wall::test::Credentials;
+using wall::test::kFullPair;
+using wall::test::kHelpPair;
+using wall::test::kLoginPair;
+using wall::test::kOperatorPair;
+using wall::test::kWrongPair;
 
 QString u(const char* text) {
     return QString::fromUtf8(text);
