@@ -2,7 +2,7 @@
 #include "app/Console.h"
 #include "app/SettingsStore.h"
 #include "serial/TraceIo.h"
-#include "support/IniFixture.h"
+#include "support/TraceConsoleFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -51,19 +51,7 @@ TEST(ReplyDecoding, EachFormatAndLayout) {
             << c.what;
 }
 
-class SingleReadTest : public wall::test::IniFixture {
-protected:
-    void load(const QByteArray& settings) {
-        writeFile(settings);
-        store = std::make_unique<SettingsStore>(path());
-        console = std::make_unique<Console>(*store, io);
-        console->load(dirPath());
-        console->grid().setSelection({0, 0, 0, 0});
-    }
-    TraceIo io;
-    std::unique_ptr<SettingsStore> store;
-    std::unique_ptr<Console> console;
-};
+class SingleReadTest : public wall::test::TraceConsoleFixture {};
 
 TEST_F(SingleReadTest, PackagesThatDoNotMatchAreConsumedAndEachPollWaitsTenMilliseconds) {
     load("[SETTING]\nCmdDelayTime10Ms=5\n");

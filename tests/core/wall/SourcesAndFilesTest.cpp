@@ -1,7 +1,7 @@
 #include "app/Console.h"
 #include "app/SettingsStore.h"
 #include "serial/TraceIo.h"
-#include "support/IniFixture.h"
+#include "support/TraceConsoleFixture.h"
 #include "wall/CommandFile.h"
 
 #include <QFile>
@@ -13,22 +13,7 @@ using namespace wall;
 
 namespace {
 
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
-
-class ConsoleOnTrace : public wall::test::IniFixture {
-protected:
-    void load(const QByteArray& settings) {
-        writeFile(settings);
-        store = std::make_unique<SettingsStore>(path());
-        console = std::make_unique<Console>(*store, io);
-        console->load(dirPath());
-    }
-    TraceIo io;
-    std::unique_ptr<SettingsStore> store;
-    std::unique_ptr<Console> console;
-};
+class ConsoleOnTrace : public wall::test::TraceConsoleFixture {};
 
 TEST_F(ConsoleOnTrace, MainSourcesAreReadScreenByScreenInEachFormat) {
     // Three screens in a row; the middle one does not answer.
