@@ -3,6 +3,7 @@
 #include "wall/WallGrid.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace wall {
