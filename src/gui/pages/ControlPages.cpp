@@ -58,6 +58,13 @@ struct PageLayout {
                         Qt::AlignLeft | Qt::AlignTop);
         ++next;
     }
+    // A taller group takes a column of its own.
+    void addColumn(QWidget* w) {
+        next = (next + kRowsPerColumn - 1) / kRowsPerColumn * kRowsPerColumn;
+        grid->addWidget(w, 0, next / kRowsPerColumn, kRowsPerColumn, 1,
+                        Qt::AlignLeft | Qt::AlignTop);
+        next += kRowsPerColumn;
+    }
 };
 
 } // namespace
@@ -205,7 +212,7 @@ void ControlPages::buildPage(int page) {
                 SettingsScope ini = console_.settings().open();
                 ini.writeInt("Unit1", key, index);
             });
-        layout.add(modes);
+        layout.addColumn(modes);
     }
     if (page == 3) {
         // The command files: SAVE the values read back, LOAD a file, APPLY it.
