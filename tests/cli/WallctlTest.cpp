@@ -33,6 +33,26 @@ protected:
         return {code, out, err};
     }
 
+    // One traced command and what it must print on stdout, with its exit code.
+    struct TraceCase {
+        const char* what;
+        QByteArray settings;
+        std::vector<const char*> args;
+        const char* out;
+        int code = 0;
+    };
+    // Runs each case; a command that succeeds also says nothing on stderr.
+    void expectTraces(std::initializer_list<TraceCase> cases) {
+        for (const TraceCase& c : cases) {
+            const Run r = trace(c.settings, c.args);
+            EXPECT_EQ(r.code, c.code) << c.what << ": " << r.err.toStdString();
+            EXPECT_EQ(r.out, QLatin1String(c.out)) << c.what;
+            if (c.code == 0) {
+                EXPECT_TRUE(r.err.isEmpty()) << c.what << ": " << r.err.toStdString();
+            }
+        }
+    }
+
     Run trace(const QByteArray& settings, const std::vector<const char*>& args) {
         writeFile(settings);
         QStringList list{QStringLiteral("--trace")};
@@ -43,13 +63,7 @@ protected:
 };
 
 TEST_F(WallctlTest, TracesTheExactFramesOfEachFormat) {
-    struct Case {
-        const char* what;
-        QByteArray settings;
-        std::vector<const char*> args;
-        const char* trace;
-    };
-    const Case cases[] = {
+    expectTraces({
         {"brightness 50 in format 0",
          "[SETTING]\nCmdForm=0\n",
          {"--select", "1:2-2:3", "write", "0x41", "50"},
@@ -82,23 +96,11 @@ TEST_F(WallctlTest, TracesTheExactFramesOfEachFormat) {
          "[SETTING]\nCmdForm=2\nRow=16\nCol=16\n",
          {"step", "16", "0"},
          "write 1 FB B0 01 01 10 10 10 00 AE\n"},
-    };
-    for (const Case& c : cases) {
-        const Run r = trace(c.settings, c.args);
-        EXPECT_EQ(r.code, 0) << c.what << ": " << r.err.toStdString();
-        EXPECT_EQ(r.out, QLatin1String(c.trace)) << c.what;
-        EXPECT_TRUE(r.err.isEmpty()) << c.what << ": " << r.err.toStdString();
-    }
+    });
 }
 
 TEST_F(WallctlTest, PowerSequences) {
-    struct Case {
-        const char* what;
-        QByteArray settings;
-        std::vector<const char*> args;
-        const char* trace;
-    };
-    const Case cases[] = {
+    expectTraces({
         {"power on as one frame", "", {"power", "on"}, "write 1 FB B0 11 33 10 01 AE\n"},
         {"power off as one frame",
          "[SETTING]\nPowerDelayTime10Ms=50\n",
@@ -118,52 +120,35 @@ TEST_F(WallctlTest, PowerSequences) {
          {"--select", "3:1-3:2", "power", "on"},
          "write 1 FB B0 03 01 03 01 10 01 AE\npause 10\nwrite 1 FB B0 03 02 03 02 10 01 AE\npause "
          "10\n"},
-    };
-    for (const Case& c : cases) {
-        const Run r = trace(c.settings, c.args);
-        EXPECT_EQ(r.code, 0) << c.what << ": " << r.err.toStdString();
-        EXPECT_EQ(r.out, QLatin1String(c.trace)) << c.what;
-    }
+    });
     const Run bad = trace("", {"power", "maybe"});
     EXPECT_EQ(bad.code, 2);
     EXPECT_TRUE(bad.out.isEmpty());
 }
 
 TEST_F(WallctlTest, ReadsTraceTheirPollsAndPrintTheValue) {
-    struct Case {
-        const char* what;
-        QByteArray settings;
-        std::vector<const char*> args;
-        int code;
-        const char* out;
-    };
-    const Case cases[] = {
+    expectTraces({
         {"format 0 brightness after one stray package",
          "[SETTING]\nCmdDelayTime10Ms=3\n",
          {"--select", "1:1", "--reply", "0102", "--reply", "11 41 32 AE", "read", "0x41"},
-         0,
-         "write 1 FB B2 11 11 41 01 AE\npause 10\npause 3\nvalue 50\n"},
+         "write 1 FB B2 11 11 41 01 AE\npause 10\npause 3\nvalue 50\n",
+         0},
         {"format 1 position: two records",
          "[SETTING]\nCmdDelayTime10Ms=2\nCmdForm=1\n",
          {"--select", "2:2", "--reply", "E50000900 1E0E50080 2A00E0", "read", "0x80"},
-         0,
-         "write 1 FB B2 22 22 80 01 00 AE\npause 2\nvalue 42\n"},
+         "write 1 FB B2 22 22 80 01 00 AE\npause 2\nvalue 42\n",
+         0},
         {"format 2 list read: no closing wait",
          "[SETTING]\nCmdDelayTime10Ms=2\nCmdForm=2\n",
          {"--select", "1:2", "--reply", "0102B401AE", "read", "0xB4"},
-         0,
-         "write 1 FB B2 01 02 01 02 B4 01 AE\nvalue 1\n"},
+         "write 1 FB B2 01 02 01 02 B4 01 AE\nvalue 1\n",
+         0},
         {"no answer: every poll waits, then the closing wait",
          "[SETTING]\nCmdDelayTime10Ms=2\n",
          {"--select", "1:1", "read", "65"},
-         1,
-         "write 1 FB B2 11 11 41 01 AE\npause 10\npause 10\npause 2\n"},
-    };
-    for (const Case& c : cases) {
-        const Run r = trace(c.settings, c.args);
-        EXPECT_EQ(r.code, c.code) << c.what << ": " << r.err.toStdString();
-        EXPECT_EQ(r.out, QLatin1String(c.out)) << c.what;
-    }
+         "write 1 FB B2 11 11 41 01 AE\npause 10\npause 10\npause 2\n",
+         1},
+    });
     EXPECT_EQ(trace("", {"--reply", "zz", "read", "65"}).code, 2) << "a reply that is not hex";
 }
 
@@ -173,13 +158,7 @@ TEST_F(WallctlTest, SourcesAndCommandFiles) {
     cfg.write("CmdVidoBrightness:50\r\nCmdBackLight:200\r\n");
     cfg.close();
     const QByteArray cfgPath = cfg.fileName().toUtf8();
-    struct Case {
-        const char* what;
-        QByteArray settings;
-        std::vector<const char*> args;
-        const char* out;
-    };
-    const Case cases[] = {
+    expectTraces({
         {"a 2 x 2 selection to HDMI",
          "",
          {"--select", "1:1-2:2", "source", "11"},
@@ -200,12 +179,7 @@ TEST_F(WallctlTest, SourcesAndCommandFiles) {
          "",
          {"--select", "1:1", "apply", cfgPath.constData()},
          "write 1 FB B1 11 11 41 32 AE\npause 10\nwrite 1 FB B1 11 11 B3 C8 AE\npause 10\n"},
-    };
-    for (const Case& c : cases) {
-        const Run r = trace(c.settings, c.args);
-        EXPECT_EQ(r.code, 0) << c.what << ": " << r.err.toStdString();
-        EXPECT_EQ(r.out, QLatin1String(c.out)) << c.what;
-    }
+    });
     EXPECT_EQ(trace("", {"source", "XYZ"}).code, 2);
     EXPECT_EQ(trace("", {"source", "12"}).code, 2) << "12 is no source to switch to";
     const Run silent =
