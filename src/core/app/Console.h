@@ -123,6 +123,17 @@ public:
     };
     ApplyReport applyCommandList();
 
+    // --- External matrix switchers -----------------------------------
+    // Routes a matrix input to the outputs feeding the selection: the
+    // switcher of the source's kind at `address`, with the console's switch
+    // type and, on board 8, the picture chosen in the input-routing window.
+    void matrixControl(int sourceCode, int input, int address);
+    // The same for a caller that names only the source and the input: the
+    // kind's own address, and the switch type given or the console's. Refuses
+    // what would route nothing, and says why.
+    CommandResult routeMatrixInput(int sourceCode, int input,
+                                   std::optional<int> switchType = std::nullopt);
+
     // Closing the main window: only the pop-window count and the polling
     // switch are written; everything else was saved when it changed. A
     // failure goes to the settings' error sink.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matrix/MatrixControl.h"
 #include "matrix/MatrixSettings.h"
 #include "plans/TimerRecord.h"
 #include "serial/DeviceIo.h"
@@ -60,6 +61,7 @@ struct ConsoleState {
     std::array<SerialSettings, kDeviceCount> serial;
     PortRouting routing;
     MatrixConfig matrix;
+    MatrixPicture matrixPicture; // the input-routing window's picture choice (board 8)
     WallGrid grid;
     TimerTable timers{};
     WallPopTable pops;

@@ -19,28 +19,101 @@ int sum(const QByteArray& b, qsizetype from) {
     return s & 0xFF;
 }
 
+// The low `width` digits of v in the given base, leading zeros kept.
+QByteArray digits(int v, int width, int base) {
+    long long modulus = 1;
+    for (int i = 0; i < width; ++i)
+        modulus *= base;
+    const long long low = ((v % modulus) + modulus) % modulus;
+    return QByteArray::number(low, base).toUpper().rightJustified(width, '0');
+}
+
 } // namespace
 
-std::vector<int> walkOutputs(const WallGrid& grid, MatrixConfig& config, MatrixKind kind,
-                             int recordedInput) {
-    std::vector<int> sent;
+// --- Frame ---------------------------------------------------------------
+
+Frame& Frame::b(std::initializer_list<int> values) {
+    for (int v : values)
+        put(data_, v);
+    return *this;
+}
+
+Frame& Frame::s(std::string_view text) {
+    data_.append(text.data(), qsizetype(text.size()));
+    return *this;
+}
+
+Frame& Frame::dec(int v) {
+    data_.append(QByteArray::number(v));
+    return *this;
+}
+
+Frame& Frame::dec(int v, int width) {
+    data_.append(digits(v, width, 10));
+    return *this;
+}
+
+Frame& Frame::hex(int v, int width) {
+    data_.append(digits(v, width, 16));
+    return *this;
+}
+
+int Frame::sumOf(int from, int to) const {
+    int s = 0;
+    for (int i = from; i <= to && i < size(); ++i)
+        s += at(i);
+    return s & 0xFF;
+}
+
+Frame& Frame::sum(int from, int to) {
+    return b({sumOf(from, to)});
+}
+
+Frame& Frame::neg(int from, int to) {
+    return b({-sumOf(from, to)});
+}
+
+Frame& Frame::xorOf(int from, int to) {
+    int x = 0;
+    for (int i = from; i <= to && i < size(); ++i)
+        x ^= at(i);
+    return b({x});
+}
+
+Frame& Frame::sumMasked(int from, int to, int mask) {
+    return b({sumOf(from, to) & mask});
+}
+
+// --- The walk ------------------------------------------------------------
+
+std::vector<MatrixTarget> walkOutputs(const WallGrid& grid, const MatrixTable& map,
+                                      MatrixTable& routed, int recordedInput,
+                                      const WalkRules& rules) {
+    std::vector<MatrixTarget> targets;
     const Selection s = grid.selection();
-    const MatrixTable& map = config.outputMap[size_t(kind)];
-    MatrixTable& routed = config.routedInput[size_t(kind)];
     for (int r = 0; r < grid.rows(); ++r)
         for (int c = 0; c < grid.cols(); ++c) {
             if (r < s.top || r > s.bottom || c < s.left || c > s.right)
                 continue;
             const int screen = grid.screenIndex(r, c);
-            const int output = map[size_t(screen)];
-            if (output <= 0)
+            const int entry =
+                rules.picture < 0 ? screen : screen * kAvPicturesOnBoard8 + rules.picture;
+            if (entry < 0 || entry >= kMatrixTableSize)
                 continue;
-            routed[size_t(screen)] = recordedInput;
-            if (std::find(sent.begin(), sent.end(), output) == sent.end())
-                sent.push_back(output);
+            const int output = map[size_t(entry)];
+            if (output <= 0 || (rules.maxOutput > 0 && output > rules.maxOutput))
+                continue;
+            routed[size_t(entry)] = recordedInput;
+            const bool commanded =
+                std::any_of(targets.begin(), targets.end(),
+                            [&](const MatrixTarget& t) { return t.output == output; });
+            if (rules.everyScreen || !commanded)
+                targets.push_back({output, r == s.bottom && c == s.right});
         }
-    return sent;
+    return targets;
 }
+
+// --- Shared shapes -------------------------------------------------------
 
 std::vector<QByteArray> zrqBatchFrames(int id, int category, int inputCount, int switchType,
                                        int input, const std::vector<int>& outputs) {
@@ -77,24 +150,70 @@ std::vector<QByteArray> zrqBatchFrames(int id, int category, int inputCount, int
     return frames;
 }
 
-std::vector<QByteArray> pairListFrames(int first, int id, int kindByte, int input,
-                                       const std::vector<int>& outputs, bool inputLessOne,
-                                       int maxPairs) {
+std::vector<QByteArray> pairListFrames(const PairList& shape, int id, int input,
+                                       const std::vector<int>& outputs) {
     // Header 5 bytes and the checksum: at most 124 pairs fit the buffer.
-    maxPairs = std::min(maxPairs, (kMaxMatrixFrame - 6) / 2);
+    const int maxPairs = std::clamp(shape.maxPairs, 1, (kMaxMatrixFrame - 6) / 2);
     std::vector<QByteArray> frames;
     for (std::size_t from = 0; from < outputs.size(); from += std::size_t(maxPairs)) {
         const std::size_t n = std::min(outputs.size() - from, std::size_t(maxPairs));
         QByteArray b;
-        for (int v : {first, id, 0x01, int(2 * n + 2), kindByte})
+        for (int v : {shape.first, id, 0x01, int(2 * n + 2), shape.kindByte})
             put(b, v);
         for (std::size_t i = 0; i < n; ++i) {
             put(b, outputs[from + i] - 1);
-            put(b, inputLessOne ? input - 1 : input);
+            put(b, shape.inputLessOne ? input - 1 : input);
         }
-        const int check = sum(b, 0);
-        put(b, check == 0x96 ? 0x6A : check);
+        if (shape.nulClosed) {
+            put(b, 0);
+        } else {
+            const int check = sum(b, 0);
+            put(b, check == 0x96 ? 0x6A : check);
+        }
         frames.push_back(b);
+    }
+    return frames;
+}
+
+std::vector<QByteArray> triolionFrames(int modelCode, int maxPairs, int input,
+                                       const std::vector<int>& outputs) {
+    maxPairs = std::clamp(maxPairs, 1, (kMaxMatrixFrame - 5) / 2);
+    std::vector<QByteArray> frames;
+    for (std::size_t from = 0; from < outputs.size(); from += std::size_t(maxPairs)) {
+        const std::size_t n = std::min(outputs.size() - from, std::size_t(maxPairs));
+        QByteArray b;
+        for (int v : {0xEB, modelCode, 0x02, int(2 * n)})
+            put(b, v);
+        for (std::size_t i = 0; i < n; ++i) {
+            put(b, outputs[from + i] - 1);
+            put(b, input - 1);
+        }
+        put(b, sum(b, 1));
+        frames.push_back(b);
+    }
+    return frames;
+}
+
+std::vector<QByteArray> asciiListFrames(const QByteArray& head, const AsciiList& shape,
+                                        const std::vector<MatrixTarget>& targets) {
+    const qsizetype tail = qsizetype(shape.tail.size());
+    std::vector<QByteArray> frames;
+    QByteArray frame = head;
+    for (const MatrixTarget& t : targets) {
+        const QByteArray item = QByteArray::number(t.output) + (t.lastCell ? '.' : shape.separator);
+        if (frame.size() > head.size() && frame.size() + item.size() + tail > kMaxMatrixFrame) {
+            frame.back() = '.'; // a full list still closes as one command
+            frame.append(shape.tail.data(), tail);
+            frames.push_back(frame);
+            frame = head;
+        }
+        frame += item;
+    }
+    if (frame.size() > head.size()) {
+        if (shape.closeWithDot)
+            frame.back() = '.';
+        frame.append(shape.tail.data(), tail);
+        frames.push_back(frame);
     }
     return frames;
 }

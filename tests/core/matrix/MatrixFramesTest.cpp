@@ -30,17 +30,17 @@ TEST(MatrixWalk, OutputsOnceEachAndEveryWiredScreenRecorded) {
     map[2] = 0; // not wired
     map[3] = 2;
     ASSERT_TRUE(grid.setSelection({0, 0, 2, 1}));
-    const std::vector<int> outputs = walkOutputs(grid, *config, MatrixKind::AV, 7);
-    EXPECT_EQ(outputs, (std::vector<int>{5, 2, 6}))
+    MatrixTable& routed = config->routedInput[size_t(MatrixKind::AV)];
+    const std::vector<MatrixTarget> outputs = walkOutputs(grid, map, routed, 7);
+    EXPECT_EQ(outputs, (std::vector<MatrixTarget>{{5, false}, {2, false}, {6, true}}))
         << "screens 4 and 5 keep their one-to-one outputs, 5 and 6";
-    const MatrixTable& routed = config->routedInput[size_t(MatrixKind::AV)];
     EXPECT_EQ(routed[0], 7);
     EXPECT_EQ(routed[1], 7) << "recorded although its output was commanded already";
     EXPECT_EQ(routed[2], 1) << "not wired: untouched";
     EXPECT_EQ(routed[5], 7);
 
     map.fill(0);
-    EXPECT_TRUE(walkOutputs(grid, *config, MatrixKind::AV, 3).empty()) << "no wired screen";
+    EXPECT_TRUE(walkOutputs(grid, map, routed, 3).empty()) << "no wired screen";
 }
 
 TEST(MatrixFrames, ZrqBatchSplitsAtLengthOneHundredFifty) {
@@ -73,19 +73,20 @@ TEST(MatrixFrames, ZrqBatchSplitsAtLengthOneHundredFifty) {
 }
 
 TEST(MatrixFrames, PairListsFitTheBufferAndTheirOwnLimit) {
-    const std::vector<QByteArray> one = pairListFrames(0x96, 1, 0xA4, 2, {1, 3}, true, 125);
+    const std::vector<QByteArray> one = pairListFrames({.kindByte = 0xA4}, 1, 2, {1, 3});
     ASSERT_EQ(one.size(), 1u);
     EXPECT_EQ(one[0].left(9).toHex(' '), QByteArray("96 01 01 06 a4 00 01 02 01"));
     const int sum = checksum(one[0], 0, 8);
     EXPECT_EQ(at(one[0], 9), sum == 0x96 ? 0x6A : sum);
-    EXPECT_TRUE(pairListFrames(0x96, 1, 0xA4, 2, {}, true, 125).empty());
+    EXPECT_TRUE(pairListFrames({.kindByte = 0xA4}, 1, 2, {}).empty());
 
     std::vector<int> many(130);
     std::iota(many.begin(), many.end(), 1);
-    const std::vector<QByteArray> split = pairListFrames(0x96, 1, 0xA0, 1, many, false, 20);
+    const std::vector<QByteArray> split =
+        pairListFrames({.kindByte = 0xA0, .inputLessOne = false, .maxPairs = 20}, 1, 1, many);
     EXPECT_EQ(split.size(), 7u) << "at most 20 pairs a frame";
     EXPECT_EQ(at(split[0], 3), 0x2A);
-    for (const QByteArray& f : pairListFrames(0x96, 1, 0xA4, 2, many, true, 200))
+    for (const QByteArray& f : pairListFrames({.kindByte = 0xA4, .maxPairs = 200}, 1, 2, many))
         EXPECT_LE(f.size(), kMaxMatrixFrame) << "never beyond the 255-byte buffer";
 }
 
