@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <optional>
+#include <tuple>
 
 namespace wall {
 
@@ -48,7 +49,9 @@ struct Invocation {
     QStringList args; // the command's own arguments
     QTextStream& err;
     bool singleScreen = false;
-    QStringList results; // printed on stdout after the trace
+    std::optional<int> switchType; // --type
+    std::optional<int> picture;    // --picture
+    QStringList results;           // printed on stdout after the trace
 };
 
 // A command runs and gives its result, or finds its arguments bad, says so
@@ -160,6 +163,31 @@ std::optional<CommandResult> applyCommand(Invocation& in) {
     return CommandResult{};
 }
 
+// Board 8's picture: --picture, else the input-routing window's stored
+// source item (1 … 4 are AV1 … AV4).
+std::optional<CommandResult> matrixCommand(Invocation& in) {
+    Console& c = in.console;
+    const int board = c.state().settings.BoardSel;
+    const std::optional<int> source = parseSource(in.args.at(0), board);
+    if (!source) {
+        in.err << QStringLiteral(
+                      "Bad source \"%1\": a source code 0-11 or a source name of board %2.\n")
+                      .arg(in.args.at(0))
+                      .arg(board);
+        return std::nullopt;
+    }
+    const std::optional<unsigned> input = parseNumber(in.args.at(1), kMaxMatrixInputs);
+    if (!input || *input == 0) {
+        in.err << QStringLiteral("Bad matrix input \"%1\": a number 1-%2.\n")
+                      .arg(in.args.at(1))
+                      .arg(kMaxMatrixInputs);
+        return std::nullopt;
+    }
+    c.state().matrixPicture.sourceItem =
+        in.picture ? *in.picture : c.settings().open().readInt("Unit14", "ComboBox18", -1);
+    return c.routeMatrixInput(*source, int(*input), in.switchType);
+}
+
 const Command kCommands[] = {
     {"write", 2, "write P V     set parameter P to V on the selection (0xB1)",
      [](Invocation& in) { return frameCommand(in, true); }},
@@ -177,6 +205,9 @@ const Command kCommands[] = {
      readSourcesCommand},
     {"apply", 1, "apply FILE    write every line of a command file to the selection, 10 ms apart",
      applyCommand},
+    {"matrix", 2,
+     "matrix S I    route matrix input I to the selection for source S (--type, --picture)",
+     matrixCommand},
 };
 
 QString commandHelp() {
@@ -220,7 +251,17 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const QCommandLineOption singleOption(
         QStringLiteral("single"),
         QStringLiteral("With source: the single-screen mode switch (0x31)."));
-    parser.addOptions({settingsOption, traceOption, selectOption, replyOption, singleOption});
+    const QCommandLineOption typeOption(
+        QStringLiteral("type"),
+        QStringLiteral("With matrix: 0 video and audio, 1 video, 2 audio (default: the "
+                       "input-routing window's choice)."),
+        QStringLiteral("N"));
+    const QCommandLineOption pictureOption(
+        QStringLiteral("picture"),
+        QStringLiteral("With matrix on board 8: the picture AV1-AV4 of each screen, 1-4."),
+        QStringLiteral("K"));
+    parser.addOptions({settingsOption, traceOption, selectOption, replyOption, singleOption,
+                       typeOption, pictureOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("See the commands above."));
     const QCommandLineOption helpOption = parser.addHelpOption();
@@ -293,6 +334,22 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         }
     }
 
+    std::optional<int> switchType, picture;
+    for (auto [option, value, max] :
+         {std::tuple{&typeOption, &switchType, 2u}, std::tuple{&pictureOption, &picture, 4u}}) {
+        if (!parser.isSet(*option))
+            continue;
+        const std::optional<unsigned> n = parseNumber(parser.value(*option), max);
+        if (!n || (option == &pictureOption && *n == 0)) {
+            err << QStringLiteral("Bad --%1 \"%2\": a number %3-%4.\n")
+                       .arg(option->names().first(), parser.value(*option))
+                       .arg(option == &pictureOption ? 1 : 0)
+                       .arg(max);
+            return Usage;
+        }
+        *value = int(*n);
+    }
+
     std::unique_ptr<DeviceIo> realDevices;
     if (!parser.isSet(traceOption)) {
         QString error;
@@ -307,7 +364,8 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         io.target = realDevices.get();
     }
 
-    Invocation invocation{console, args.mid(1), err, parser.isSet(singleOption), {}};
+    Invocation invocation{console,    args.mid(1), err, parser.isSet(singleOption),
+                          switchType, picture,     {}};
     const std::optional<CommandResult> result = command->run(invocation);
     if (!result)
         return Usage;

@@ -188,6 +188,40 @@ TEST_F(WallctlTest, SourcesAndCommandFiles) {
     EXPECT_TRUE(readFile().count("Source") == 0) << "a trace leaves the settings file as it was";
 }
 
+TEST_F(WallctlTest, MatrixRoutingsTraceTheProtocolFrames) {
+    expectTraces({
+        {"DVI ODIN, address 1 from the settings, input 2 to output 3",
+         "[Matrix]\nDVI_Company=10\nDVI_ID=1\nMatrix_DVI_DelayTime=0\n",
+         {"--select", "1:3", "matrix", "10", "2"},
+         "write 1 FF 07 01 02 01 02 F4\n"},
+        {"AV EXTRON with the stored switch type (video) and the command delay",
+         "[Matrix]\nAV_Company=28\nMatrix_AV_InputMax=16\n[Unit14]\nsuiRadioGroup1=1\n",
+         {"--select", "1:3", "matrix", "2", "12"},
+         "write 1 31 32 2A 33 25\npause 100\n"},
+        {"--type 2 (audio) over the stored type",
+         "[Matrix]\nAV_Company=28\nMatrix_AV_InputMax=16\n[Unit14]\nsuiRadioGroup1=1\n",
+         {"--select", "1:3", "--type", "2", "matrix", "2", "12"},
+         "write 1 31 32 2A 33 24\npause 100\n"},
+        {"VGA EXTA on its own port when the matrices share one",
+         "[Matrix]\nVGA_Company=43\nVGA_ID=5\nMatrix_VGA_DelayTime=0\n"
+         "[YbCommDevice]\nMatrixUseComOnly=1\n",
+         {"--select", "1:1", "matrix", "0", "2"},
+         "write 3 21 35 3A 4D 32 2A 31 0D\n"},
+        {"board 8, picture AV2 of screen 1:1",
+         "[System]\nBoardSel=8\n[Matrix]\nAV_Company=77\nAV_ID=3\nMatrix_AV_DelayTime=0\nMatrix_AV_"
+         "InputMax=16\n"
+         "Matrix_AV_OutputStr1=7\n",
+         {"--select", "1:1", "--picture", "2", "matrix", "2", "9"},
+         "write 1 F4 09 21 07 00 0F 03 43\n"},
+        {"board 8, picture AV4 from the input-routing window's stored choice",
+         "[System]\nBoardSel=8\n[Matrix]\nAV_Company=77\nAV_ID=3\nMatrix_AV_DelayTime=0\nMatrix_AV_"
+         "InputMax=16\n"
+         "Matrix_AV_OutputStr3=7\n[Unit14]\nComboBox18=4\n",
+         {"--select", "1:1", "matrix", "2", "9"},
+         "write 1 F4 09 21 07 00 0F 03 43\n"},
+    });
+}
+
 TEST_F(WallctlTest, RefusedCommandsSendNothingAndSayWhy) {
     struct Case {
         const char* what;
@@ -215,6 +249,37 @@ TEST_F(WallctlTest, RefusedCommandsSendNothingAndSayWhy) {
         {"not a number", "", {"write", "65", "ten"}, 2, "Bad value"},
         {"unknown command", "", {"blink"}, 2, "Unknown command"},
         {"missing value", "", {"write", "65"}, 2, "Usage"},
+        {"a source without a matrix",
+         "[Matrix]\nAV_Company=28\n",
+         {"matrix", "7", "1"},
+         1,
+         "source 7 is not fed by a matrix"},
+        {"no switcher of the kind", "", {"matrix", "2", "1"}, 1, "no AV matrix is configured"},
+        {"an input beyond the matrix",
+         "[Matrix]\nAV_Company=28\n",
+         {"matrix", "2", "5"},
+         1,
+         "matrix input 5 is outside 1-4"},
+        {"matrix input 0",
+         "[Matrix]\nAV_Company=28\n",
+         {"matrix", "2", "0"},
+         2,
+         "Bad matrix input"},
+        {"switch type 3",
+         "[Matrix]\nAV_Company=28\n",
+         {"--type", "3", "matrix", "2", "1"},
+         2,
+         "Bad --type"},
+        {"picture 0",
+         "[Matrix]\nAV_Company=28\n",
+         {"--picture", "0", "matrix", "2", "1"},
+         2,
+         "Bad --picture"},
+        {"board 8 without a picture",
+         "[System]\nBoardSel=8\n[Matrix]\nAV_Company=5\n",
+         {"matrix", "2", "1"},
+         1,
+         "choose one of AV1-AV4"},
         {"a staggered power-on that cannot address its last screen",
          "[SETTING]\nRow=16\nPowerDelayTime10Ms=1\n",
          {"power", "on"},

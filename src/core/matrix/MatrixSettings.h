@@ -16,6 +16,9 @@ enum class MatrixKind { AV = 0, VGA = 1, DVI = 2, YUV = 3 };
 inline constexpr int kMatrixKindCount = 4;
 std::string_view matrixKeyName(MatrixKind kind); // "AV", "VGA", "DVI", "YUV"
 
+// The input-count list offers 1 … 1000.
+inline constexpr int kMaxMatrixInputs = 1000;
+
 struct MatrixSettings {
     int company = 0;     // protocol index; 0 = not used
     int type = 0;        // model index (AV and VGA only)
