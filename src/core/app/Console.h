@@ -17,6 +17,7 @@ namespace wall {
 
 class DeviceIo;
 class SettingsStore;
+struct MatrixSetup;
 
 // The outcome of one operation: refused operations send nothing and say why.
 struct CommandResult {
@@ -133,6 +134,11 @@ public:
     // what would route nothing, and says why.
     CommandResult routeMatrixInput(int sourceCode, int input,
                                    std::optional<int> switchType = std::nullopt);
+    // The matrix settings window's OK: the four records (the input count as
+    // the protocol fixes it) and the output maps, in memory and in the file;
+    // the input choosers are rebuilt when next shown. A failed save goes to
+    // the settings' error sink.
+    bool saveMatrixSetup(const MatrixSetup& setup);
 
     // Closing the main window: only the pop-window count and the polling
     // switch are written; everything else was saved when it changed. A

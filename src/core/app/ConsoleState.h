@@ -62,6 +62,8 @@ struct ConsoleState {
     PortRouting routing;
     MatrixConfig matrix;
     MatrixPicture matrixPicture; // the input-routing window's picture choice (board 8)
+    // The input choosers hold the present input names and counts.
+    bool matrixInputListsCurrent = false;
     WallGrid grid;
     TimerTable timers{};
     WallPopTable pops;

@@ -1,8 +1,10 @@
 // The console's matrix operations: a routing with the console's own state.
 
 #include "app/Console.h"
+#include "app/SettingsStore.h"
 #include "matrix/MatrixControl.h"
 #include "matrix/MatrixProtocol.h"
+#include "matrix/MatrixSetup.h"
 
 namespace wall {
 
@@ -62,6 +64,27 @@ CommandResult Console::routeMatrixInput(int sourceCode, int input, std::optional
     matrixControl(sourceCode, input, settings.id);
     state_->settings.matrixSwitchType = keptType;
     return {};
+}
+
+bool Console::saveMatrixSetup(const MatrixSetup& setup) {
+    ConsoleState& s = *state_;
+    MatrixConfig& m = s.matrix;
+    for (int k = 0; k < kMatrixKindCount; ++k) {
+        m.kinds[size_t(k)] = setup.kinds[size_t(k)];
+        m.kinds[size_t(k)].inputMax =
+            confirmedInputCount(static_cast<MatrixKind>(k), setup.kinds[size_t(k)]);
+    }
+    m.outputMap = setup.outputMap;
+    s.matrixInputListsCurrent = false;
+
+    SettingsScope ini = store_.open();
+    m.saveSettings(ini);
+    m.saveOutputMaps(ini, s.grid.screenCount(), s.settings.BoardSel);
+    QString error;
+    if (ini.release(&error))
+        return true;
+    store_.reportError(error);
+    return false;
 }
 
 } // namespace wall

@@ -41,33 +41,77 @@ int MatrixConfig::entriesPerScreen(MatrixKind kind, int board) {
     return kind == MatrixKind::AV && board == 8 ? kAvPicturesOnBoard8 : 1;
 }
 
+namespace {
+
+// The five keys of a kind's record, in the order they are read and written.
+struct FieldKey {
+    std::string_view prefix;
+    std::string_view suffix;
+    int MatrixSettings::*member;
+};
+constexpr FieldKey kFieldKeys[] = {
+    {"", "_Company", &MatrixSettings::company},
+    {"", "_Type", &MatrixSettings::type}, // AV and VGA only
+    {"", "_ID", &MatrixSettings::id},
+    {"Matrix_", "_InputMax", &MatrixSettings::inputMax},
+    {"Matrix_", "_DelayTime", &MatrixSettings::delayTime},
+};
+
+bool hasField(MatrixKind kind, const FieldKey& f) {
+    return f.member != &MatrixSettings::type || hasModelKey(kind);
+}
+
+std::string outputMapPrefix(MatrixKind kind) {
+    return join("Matrix_", matrixKeyName(kind), "_OutputStr");
+}
+
+// The entries of a kind's output map that the file holds for this wall.
+int storedEntries(MatrixKind kind, int screens, int board) {
+    return std::clamp(screens, 0, kMaxScreens) * MatrixConfig::entriesPerScreen(kind, board);
+}
+
+} // namespace
+
 void MatrixConfig::loadSettings(const SettingsScope& scope) {
     const MatrixSettings defaults;
     for (int k = 0; k < kMatrixKindCount; ++k) {
         const auto kind = static_cast<MatrixKind>(k);
-        const std::string_view name = matrixKeyName(kind);
-        MatrixSettings& s = kinds[size_t(k)];
-        s.company = scope.readInt(kSection, join(name, "_Company"), defaults.company);
-        if (hasModelKey(kind))
-            s.type = scope.readInt(kSection, join(name, "_Type"), defaults.type);
-        s.id = scope.readInt(kSection, join(name, "_ID"), defaults.id);
-        s.inputMax = scope.readInt(kSection, join("Matrix_", name, "_InputMax"), defaults.inputMax);
-        s.delayTime =
-            scope.readInt(kSection, join("Matrix_", name, "_DelayTime"), defaults.delayTime);
+        for (const FieldKey& f : kFieldKeys)
+            if (hasField(kind, f))
+                kinds[size_t(k)].*f.member = scope.readInt(
+                    kSection, join(f.prefix, matrixKeyName(kind), f.suffix), defaults.*f.member);
+    }
+}
+
+void MatrixConfig::saveSettings(SettingsScope& scope) const {
+    for (int k = 0; k < kMatrixKindCount; ++k) {
+        const auto kind = static_cast<MatrixKind>(k);
+        for (const FieldKey& f : kFieldKeys)
+            if (hasField(kind, f))
+                scope.writeInt(kSection, join(f.prefix, matrixKeyName(kind), f.suffix),
+                               kinds[size_t(k)].*f.member);
     }
 }
 
 void MatrixConfig::loadOutputMaps(const SettingsScope& scope, int screens, int board) {
-    screens = std::clamp(screens, 0, kMaxScreens);
     for (int k = 0; k < kMatrixKindCount; ++k) {
         const auto kind = static_cast<MatrixKind>(k);
-        const std::string prefix = join("Matrix_", matrixKeyName(kind), "_OutputStr");
+        const std::string prefix = outputMapPrefix(kind);
         const int per = entriesPerScreen(kind, board);
         MatrixTable& map = outputMap[size_t(k)];
-        for (int n = 0; n < screens * per; ++n) {
+        for (int n = 0; n < storedEntries(kind, screens, board); ++n) {
             const int screen = n / per; // four entries of one screen share its default
             map[size_t(n)] = scope.readInt(kSection, indexedKey(prefix, n), screen + 1);
         }
+    }
+}
+
+void MatrixConfig::saveOutputMaps(SettingsScope& scope, int screens, int board) const {
+    for (int k = 0; k < kMatrixKindCount; ++k) {
+        const auto kind = static_cast<MatrixKind>(k);
+        const std::string prefix = outputMapPrefix(kind);
+        for (int n = 0; n < storedEntries(kind, screens, board); ++n)
+            scope.writeInt(kSection, indexedKey(prefix, n), outputMap[size_t(k)][size_t(n)]);
     }
 }
 

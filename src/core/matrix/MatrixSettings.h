@@ -51,8 +51,11 @@ struct MatrixConfig {
 
     // The [Matrix] records of the four kinds, AV, VGA, DVI, YUV in turn.
     void loadSettings(const SettingsScope& scope);
-    // The output maps of the first `screens` screens.
+    void saveSettings(SettingsScope& scope) const;
+    // The output maps of the first `screens` screens (four entries per
+    // screen for AV on board 8).
     void loadOutputMaps(const SettingsScope& scope, int screens, int board);
+    void saveOutputMaps(SettingsScope& scope, int screens, int board) const;
 
     // Menu rules that follow the AV protocol.
     bool cameraMenusVisible() const;    // MAINVAN (5) or INFINOVA (16)

@@ -11,6 +11,7 @@
 #include "UiPacer.h"
 #include "app/Console.h"
 #include "app/SettingsStore.h"
+#include "matrix/MatrixSettingsDialog.h"
 #include "pages/ControlPages.h"
 #include "serial/PortSettingsDialog.h"
 #include "serial/SerialSettingsDialog.h"
@@ -134,7 +135,7 @@ constexpr WindowItem kWindowItems[] = {
     {"N5", "Form4", nullptr},
     {"N24", "Form30", nullptr},
     {"N31", "Form2", nullptr},
-    {"N9", "Form10", QT_TRANSLATE_NOOP("wall::Captions", "矩阵设置")},
+    {"N9", "Form10", nullptr},
     {"N63", "Form35", QT_TRANSLATE_NOOP("wall::Captions", "轮询设置")},
     {"N22", "Form26", QT_TRANSLATE_NOOP("wall::Captions", "定时系统")},
     {"N10", "Form11", QT_TRANSLATE_NOOP("wall::Captions", "标志设置")},
@@ -432,6 +433,9 @@ void MainWindow::buildWindows() {
     windows_.insert(QStringLiteral("Form4"), form4_);
     windows_.insert(QStringLiteral("Form30"), form30_);
     windows_.insert(QStringLiteral("Form27"), form27_);
+    auto* form10 = new MatrixSettingsDialog(console_, this);
+    windows_.insert(QStringLiteral("Form10"), form10);
+    connect(form10, &MatrixSettingsDialog::matrixSettingsSaved, this, &MainWindow::applyMenuRules);
     connect(form4_, &WallSettingsDialog::wallResized, this, [this] {
         console_.grid().setSelection({0, 0, 0, 0});
         FormCanResize();

@@ -17,27 +17,27 @@
 <context>
     <name>wall::AdvancedDialog</name>
     <message>
-        <location filename="../app/AdvancedDialog.cpp" line="88"/>
+        <location filename="../app/AdvancedDialog.cpp" line="66"/>
         <source>高级功能</source>
         <translation>Advanced Features</translation>
     </message>
     <message>
-        <location filename="../app/AdvancedDialog.cpp" line="89"/>
+        <location filename="../app/AdvancedDialog.cpp" line="67"/>
         <source>用户名：</source>
         <translation>User name:</translation>
     </message>
     <message>
-        <location filename="../app/AdvancedDialog.cpp" line="90"/>
+        <location filename="../app/AdvancedDialog.cpp" line="68"/>
         <source>密    码：</source>
         <translation>Password:</translation>
     </message>
     <message>
-        <location filename="../app/AdvancedDialog.cpp" line="91"/>
+        <location filename="../app/AdvancedDialog.cpp" line="69"/>
         <source>确  认</source>
         <translation>Ok</translation>
     </message>
     <message>
-        <location filename="../app/AdvancedDialog.cpp" line="92"/>
+        <location filename="../app/AdvancedDialog.cpp" line="70"/>
         <source>取 消</source>
         <translation>Cancel</translation>
     </message>
@@ -45,47 +45,42 @@
 <context>
     <name>wall::Captions</name>
     <message>
-        <location filename="../app/MainWindow.cpp" line="135"/>
-        <source>矩阵设置</source>
-        <translation>Matrix</translation>
-    </message>
-    <message>
-        <location filename="../app/MainWindow.cpp" line="136"/>
+        <location filename="../app/MainWindow.cpp" line="139"/>
         <source>轮询设置</source>
         <translation>Roll Polling</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="137"/>
+        <location filename="../app/MainWindow.cpp" line="140"/>
         <source>定时系统</source>
         <translation>Timer</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="138"/>
+        <location filename="../app/MainWindow.cpp" line="141"/>
         <source>标志设置</source>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="139"/>
+        <location filename="../app/MainWindow.cpp" line="142"/>
         <source>虚拟键盘</source>
         <translation>Key</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="140"/>
+        <location filename="../app/MainWindow.cpp" line="143"/>
         <source>串口信息显示窗口</source>
         <translation>Com Display Window</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="141"/>
+        <location filename="../app/MainWindow.cpp" line="144"/>
         <source>温度控制</source>
         <translation>温度控制</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="142"/>
+        <location filename="../app/MainWindow.cpp" line="145"/>
         <source>云台控制</source>
         <translation>PTZ control</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="143"/>
+        <location filename="../app/MainWindow.cpp" line="146"/>
         <source>输入控制</source>
         <translation>Input Source</translation>
     </message>
@@ -124,27 +119,27 @@
 <context>
     <name>wall::LoginDialog</name>
     <message>
-        <location filename="../app/LoginDialog.cpp" line="84"/>
+        <location filename="../app/LoginDialog.cpp" line="62"/>
         <source>用户登录</source>
         <translation>Login</translation>
     </message>
     <message>
-        <location filename="../app/LoginDialog.cpp" line="85"/>
+        <location filename="../app/LoginDialog.cpp" line="63"/>
         <source>用户名：</source>
         <translation>User name:</translation>
     </message>
     <message>
-        <location filename="../app/LoginDialog.cpp" line="86"/>
+        <location filename="../app/LoginDialog.cpp" line="64"/>
         <source>密    码：</source>
         <translation>Password:</translation>
     </message>
     <message>
-        <location filename="../app/LoginDialog.cpp" line="87"/>
+        <location filename="../app/LoginDialog.cpp" line="65"/>
         <source>确  认</source>
         <translation>Ok</translation>
     </message>
     <message>
-        <location filename="../app/LoginDialog.cpp" line="88"/>
+        <location filename="../app/LoginDialog.cpp" line="66"/>
         <source>取 消</source>
         <translation>Cancel</translation>
     </message>
@@ -152,270 +147,358 @@
 <context>
     <name>wall::MainWindow</name>
     <message>
-        <location filename="../app/MainWindow.cpp" line="49"/>
+        <location filename="../app/MainWindow.cpp" line="52"/>
         <source>系统</source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="50"/>
+        <location filename="../app/MainWindow.cpp" line="53"/>
         <source>设置</source>
         <translation>Set</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="51"/>
+        <location filename="../app/MainWindow.cpp" line="54"/>
         <source>工具</source>
         <translation>Tool</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="52"/>
+        <location filename="../app/MainWindow.cpp" line="55"/>
         <source>语言</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="53"/>
-        <location filename="../app/MainWindow.cpp" line="75"/>
+        <location filename="../app/MainWindow.cpp" line="56"/>
+        <location filename="../app/MainWindow.cpp" line="78"/>
         <source>关于</source>
         <translation>About</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="57"/>
+        <location filename="../app/MainWindow.cpp" line="60"/>
         <source>高级功能</source>
         <translation>Advanced</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="58"/>
+        <location filename="../app/MainWindow.cpp" line="61"/>
         <source>定时系统</source>
         <translation>Timer</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="59"/>
+        <location filename="../app/MainWindow.cpp" line="62"/>
         <source>幕墙开机</source>
         <translation>WallPower</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="60"/>
+        <location filename="../app/MainWindow.cpp" line="63"/>
         <source>幕墙关机</source>
         <translation>WallOff</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="61"/>
+        <location filename="../app/MainWindow.cpp" line="64"/>
         <source>退出</source>
         <translation>Exit</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="62"/>
+        <location filename="../app/MainWindow.cpp" line="65"/>
         <source>串口设置</source>
         <translation>COM</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="63"/>
+        <location filename="../app/MainWindow.cpp" line="66"/>
         <source>矩阵设置</source>
         <translation>Matrix</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="64"/>
+        <location filename="../app/MainWindow.cpp" line="67"/>
         <source>幕墙设置</source>
         <translation>WallUnit</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="65"/>
+        <location filename="../app/MainWindow.cpp" line="68"/>
         <source>幕墙颜色</source>
         <translation>WallColor</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="66"/>
+        <location filename="../app/MainWindow.cpp" line="69"/>
         <source>标志设置</source>
         <translation>Logo</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="67"/>
+        <location filename="../app/MainWindow.cpp" line="70"/>
         <source>系统设置</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="68"/>
+        <location filename="../app/MainWindow.cpp" line="71"/>
         <source>虚拟键盘</source>
         <translation>Key</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="69"/>
+        <location filename="../app/MainWindow.cpp" line="72"/>
         <source>云台控制</source>
         <translation>PTZ</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="70"/>
+        <location filename="../app/MainWindow.cpp" line="73"/>
         <source>串口显示</source>
         <translation>ComDisp</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="71"/>
+        <location filename="../app/MainWindow.cpp" line="74"/>
         <source>温度控制</source>
         <translation>TemperatureControl</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="72"/>
+        <location filename="../app/MainWindow.cpp" line="75"/>
         <source>轮询设置</source>
         <translation>Roll Polling</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="76"/>
+        <location filename="../app/MainWindow.cpp" line="79"/>
         <source>帮助</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="78"/>
+        <location filename="../app/MainWindow.cpp" line="81"/>
         <source>输入控制</source>
         <translation>Inputer</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="79"/>
+        <location filename="../app/MainWindow.cpp" line="82"/>
         <source>读信号源</source>
         <translation>Read Source</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="80"/>
+        <location filename="../app/MainWindow.cpp" line="83"/>
         <source>松下登录</source>
         <translation>Panasonic Login</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="81"/>
+        <location filename="../app/MainWindow.cpp" line="84"/>
         <source>松下注销</source>
         <translation>Panasonic Logout</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="100"/>
+        <location filename="../app/MainWindow.cpp" line="103"/>
         <source>经典</source>
         <translation>Classic</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="101"/>
+        <location filename="../app/MainWindow.cpp" line="104"/>
         <source>春意盎然</source>
         <translation>Spring</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="102"/>
+        <location filename="../app/MainWindow.cpp" line="105"/>
         <source>夏日风情</source>
         <translation>Summer</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="103"/>
+        <location filename="../app/MainWindow.cpp" line="106"/>
         <source>秋色宜人</source>
         <translation>Autumn</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="104"/>
+        <location filename="../app/MainWindow.cpp" line="107"/>
         <source>冰天雪地</source>
         <translation>Winter</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="105"/>
+        <location filename="../app/MainWindow.cpp" line="108"/>
         <source>红色</source>
         <translation>Red</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="106"/>
+        <location filename="../app/MainWindow.cpp" line="109"/>
         <source>绿色</source>
         <translation>Green</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="107"/>
+        <location filename="../app/MainWindow.cpp" line="110"/>
         <source>蓝色</source>
         <translation>Blue</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="108"/>
+        <location filename="../app/MainWindow.cpp" line="111"/>
         <source>青色</source>
         <translation>Cyan</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="109"/>
+        <location filename="../app/MainWindow.cpp" line="112"/>
         <source>紫色</source>
         <translation>Magenta</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="110"/>
+        <location filename="../app/MainWindow.cpp" line="113"/>
         <source>黄色</source>
         <translation>Yellow</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="111"/>
+        <location filename="../app/MainWindow.cpp" line="114"/>
         <source>冲浪</source>
         <translation>Surfing</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="112"/>
+        <location filename="../app/MainWindow.cpp" line="115"/>
         <source>金叶</source>
         <translation>GoldLeaf</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="113"/>
+        <location filename="../app/MainWindow.cpp" line="116"/>
         <source>植物</source>
         <translation>Plants</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="114"/>
+        <location filename="../app/MainWindow.cpp" line="117"/>
         <source>科技</source>
         <translation>Technology</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="115"/>
+        <location filename="../app/MainWindow.cpp" line="118"/>
         <source>水晶</source>
         <translation>Crystal</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="148"/>
+        <location filename="../app/MainWindow.cpp" line="151"/>
         <source>图像处理</source>
         <translation>Image</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="149"/>
+        <location filename="../app/MainWindow.cpp" line="152"/>
         <source>视窗处理</source>
         <translation>Windows</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="150"/>
+        <location filename="../app/MainWindow.cpp" line="153"/>
         <source>画 中 画</source>
         <translation>PIP</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="151"/>
+        <location filename="../app/MainWindow.cpp" line="154"/>
         <source>  系    统  </source>
         <translation>System</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="152"/>
+        <location filename="../app/MainWindow.cpp" line="155"/>
         <source>测试画面</source>
         <translation>TestPattern</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="153"/>
+        <location filename="../app/MainWindow.cpp" line="156"/>
         <source>光机控制</source>
         <translation>DLP</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="154"/>
+        <location filename="../app/MainWindow.cpp" line="157"/>
         <source>调试助手</source>
         <translation>Debug</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="155"/>
+        <location filename="../app/MainWindow.cpp" line="158"/>
         <source>  漫    游  </source>
         <translation>Roaming</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="156"/>
+        <location filename="../app/MainWindow.cpp" line="159"/>
         <source>图像调整</source>
         <translation>Adjust</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="632"/>
+        <location filename="../app/MainWindow.cpp" line="645"/>
         <source>背景设置</source>
         <translation>Style</translation>
     </message>
     <message>
-        <location filename="../app/MainWindow.cpp" line="633"/>
+        <location filename="../app/MainWindow.cpp" line="646"/>
         <source>产品选型</source>
         <translation>ProductSel</translation>
+    </message>
+</context>
+<context>
+    <name>wall::MatrixSettingsDialog</name>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="36"/>
+        <source>AV矩阵</source>
+        <translation>AV Matrix</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="41"/>
+        <source>VGA矩阵</source>
+        <translation>VGA Matrix</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="46"/>
+        <source>DVI矩阵</source>
+        <translation>DVI Matrix</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="50"/>
+        <source>YPbPr矩阵</source>
+        <translation>YPbPr Matrix</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="56"/>
+        <source>矩阵厂家</source>
+        <translation>Brand</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="57"/>
+        <source>矩阵型号</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="58"/>
+        <source>设备地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="59"/>
+        <source>输入总数</source>
+        <translation>Input Total</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="60"/>
+        <source>命令延时</source>
+        <translation>Comm Delay</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="322"/>
+        <source>矩阵设置</source>
+        <translation>Matrix</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="329"/>
+        <source>矩阵输出连接示意图</source>
+        <translation>Matrix Output Connection Diagram</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="330"/>
+        <source>矩阵与拼接盒连接设置</source>
+        <translation>Matrix To Processor Connections</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="331"/>
+        <source>一对一接法</source>
+        <translation>One To One</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="332"/>
+        <source>取消所有连接</source>
+        <translation>Cancel All</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="327"/>
+        <source>设置矩阵输入名</source>
+        <translation>Set Matrix Input Names</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="333"/>
+        <source>确  认</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="334"/>
+        <source>关  闭</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -466,39 +549,39 @@
         <translation>LVDS standard</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="179"/>
+        <location filename="../pages/ControlPages.cpp" line="186"/>
         <source>子信号源</source>
         <translation>SubSrc</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="180"/>
+        <location filename="../pages/ControlPages.cpp" line="187"/>
         <source>位置模式</source>
         <translation>Pos</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="181"/>
+        <location filename="../pages/ControlPages.cpp" line="188"/>
         <source>尺寸模式</source>
         <translation>Size</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="543"/>
+        <location filename="../pages/ControlPages.cpp" line="550"/>
         <source>读取所有</source>
         <translation>Read All</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="544"/>
+        <location filename="../pages/ControlPages.cpp" line="551"/>
         <source>停止读取</source>
         <translation>Stop Read</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="546"/>
+        <location filename="../pages/ControlPages.cpp" line="553"/>
         <location filename="../pages/ParameterPanels.cpp" line="117"/>
         <location filename="../pages/ParameterPanels.cpp" line="157"/>
         <source>读</source>
         <translation>R</translation>
     </message>
     <message>
-        <location filename="../pages/ControlPages.cpp" line="561"/>
+        <location filename="../pages/ControlPages.cpp" line="568"/>
         <source>读取本页数据</source>
         <translation>Read Page</translation>
     </message>
@@ -974,7 +1057,7 @@
     <message>
         <location filename="../app/PlaceholderWindow.cpp" line="29"/>
         <source>此窗口的功能尚未提供。</source>
-        <translation>This window's functions are not available yet.</translation>
+        <translation>This window&apos;s functions are not available yet.</translation>
     </message>
 </context>
 <context>
@@ -1245,22 +1328,22 @@
 <context>
     <name>wall::WallSettingsDialog</name>
     <message>
-        <location filename="../wall/WallSettingsDialog.cpp" line="51"/>
+        <location filename="../wall/WallSettingsDialog.cpp" line="53"/>
         <source>幕墙设置</source>
         <translation>Wall Unit</translation>
     </message>
     <message>
-        <location filename="../wall/WallSettingsDialog.cpp" line="52"/>
+        <location filename="../wall/WallSettingsDialog.cpp" line="54"/>
         <source>垂直单元总数</source>
         <translation>Vertical units</translation>
     </message>
     <message>
-        <location filename="../wall/WallSettingsDialog.cpp" line="53"/>
+        <location filename="../wall/WallSettingsDialog.cpp" line="55"/>
         <source>水平单元总数</source>
         <translation>Horizontal units</translation>
     </message>
     <message>
-        <location filename="../wall/WallSettingsDialog.cpp" line="54"/>
+        <location filename="../wall/WallSettingsDialog.cpp" line="56"/>
         <source>确   定</source>
         <translation>Ok</translation>
     </message>
