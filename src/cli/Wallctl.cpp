@@ -119,16 +119,22 @@ std::optional<int> parseSource(const QString& text, int board) {
     return std::nullopt;
 }
 
-std::optional<CommandResult> sourceCommand(Invocation& in) {
+// The command's first argument as a source, or a message and nothing.
+std::optional<int> sourceArgument(Invocation& in) {
     const int board = in.console.state().settings.BoardSel;
     const std::optional<int> code = parseSource(in.args.at(0), board);
-    if (!code) {
+    if (!code)
         in.err << QStringLiteral(
                       "Bad source \"%1\": a source code 0-11 or a source name of board %2.\n")
                       .arg(in.args.at(0))
                       .arg(board);
+    return code;
+}
+
+std::optional<CommandResult> sourceCommand(Invocation& in) {
+    const std::optional<int> code = sourceArgument(in);
+    if (!code)
         return std::nullopt;
-    }
     return in.console.switchMainSource(*code, in.singleScreen);
 }
 
@@ -167,15 +173,9 @@ std::optional<CommandResult> applyCommand(Invocation& in) {
 // source item (1 … 4 are AV1 … AV4).
 std::optional<CommandResult> matrixCommand(Invocation& in) {
     Console& c = in.console;
-    const int board = c.state().settings.BoardSel;
-    const std::optional<int> source = parseSource(in.args.at(0), board);
-    if (!source) {
-        in.err << QStringLiteral(
-                      "Bad source \"%1\": a source code 0-11 or a source name of board %2.\n")
-                      .arg(in.args.at(0))
-                      .arg(board);
+    const std::optional<int> source = sourceArgument(in);
+    if (!source)
         return std::nullopt;
-    }
     const std::optional<unsigned> input = parseNumber(in.args.at(1), kMaxMatrixInputs);
     if (!input || *input == 0) {
         in.err << QStringLiteral("Bad matrix input \"%1\": a number 1-%2.\n")

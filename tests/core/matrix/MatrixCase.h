@@ -105,6 +105,106 @@ struct MatrixCase {
     std::string expected; // Trace::str()
 };
 
+// One routing of one protocol row: the settings of its kind, the call and the
+// trace it must leave. Defaults: a 3 x 3 wall, screen 0 selected (one-to-one
+// wiring, so output 1), input 1, address 1, switch type video, delay 100 ms,
+// no port flag (device 1).
+class Routing {
+public:
+    Routing(const std::string& label, std::string key, int sourceCode, int company,
+            const std::string& name)
+        : key_(std::move(key)) {
+        case_.name = label + ' ' + std::to_string(company) + ' ' + name;
+        case_.source = sourceCode;
+        set(key_ + "_Company", company);
+    }
+
+    // Tells the row's cases apart in a failure.
+    Routing& as(const std::string& what) {
+        case_.name += ", " + what;
+        return *this;
+    }
+    Routing& source(int code) {
+        case_.source = code;
+        return *this;
+    }
+    Routing& input(int i) {
+        case_.input = i;
+        return *this;
+    }
+    Routing& address(int id) {
+        case_.address = id;
+        return set(key_ + "_ID", id);
+    }
+    Routing& switchType(int t) {
+        case_.switchType = t;
+        return *this;
+    }
+    Routing& grid(int rows, int cols) {
+        rows_ = rows;
+        cols_ = cols;
+        return *this;
+    }
+    Routing& select(int left, int top, int right, int bottom) {
+        case_.selection = {left, top, right, bottom};
+        return *this;
+    }
+    Routing& whole() { return select(0, 0, cols_ - 1, rows_ - 1); }
+    Routing& model(int type) { return set(key_ + "_Type", type); }
+    Routing& inputs(int count) { return set("Matrix_" + key_ + "_InputMax", count); }
+    Routing& delay(int ms) { return set("Matrix_" + key_ + "_DelayTime", ms); }
+    // Wires a screen to a matrix output (0: not wired).
+    Routing& output(int screen, int o) {
+        return set("Matrix_" + key_ + "_OutputStr" + std::to_string(screen), o);
+    }
+    Routing& flag(const std::string& portFlag) {
+        ports_ += portFlag + "=1\n";
+        return *this;
+    }
+
+    MatrixCase expect(const Trace& trace) const {
+        MatrixCase c = case_;
+        c.settings = "[SETTING]\nRow=" + std::to_string(rows_) + "\nCol=" + std::to_string(cols_) +
+                     "\n[Matrix]\n" + matrix_;
+        if (!ports_.empty())
+            c.settings += "[YbCommDevice]\n" + ports_;
+        c.expected = trace.str();
+        return c;
+    }
+    MatrixCase expect(const std::string& trace) const {
+        MatrixCase c = expect(Trace());
+        c.expected = trace;
+        return c;
+    }
+    MatrixCase sendsNothing() const { return expect(Trace()); }
+
+private:
+    Routing& set(const std::string& key, int value) {
+        matrix_ += key + '=' + std::to_string(value) + '\n';
+        return *this;
+    }
+
+    std::string key_;
+    MatrixCase case_;
+    int rows_ = 3;
+    int cols_ = 3;
+    std::string matrix_;
+    std::string ports_;
+};
+
+inline Routing av(int company, const std::string& name) {
+    return Routing("AV", "AV", 2, company, name);
+}
+inline Routing vga(int company, const std::string& name) {
+    return Routing("VGA", "VGA", 0, company, name);
+}
+inline Routing dvi(int company, const std::string& name) {
+    return Routing("DVI", "DVI", 10, company, name);
+}
+inline Routing ypbpr(int company, const std::string& name) {
+    return Routing("YPbPr", "YUV", 8, company, name);
+}
+
 class MatrixCaseFixture : public TraceConsoleFixture {
 protected:
     void run(const MatrixCase& c) {
