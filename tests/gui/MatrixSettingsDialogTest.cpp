@@ -131,7 +131,7 @@ TEST_F(MatrixSettingsDialogTest, OkRoundTripsEveryFieldThroughTheFile) {
          "Matrix_YUV_DelayTime=250\n");
     EXPECT_EQ(box("suitempComboBox15")->currentText(), QStringLiteral("50 ms"));
     EXPECT_EQ(box("suiComboBox4")->currentText(), QStringLiteral("100 ms"))
-        << "250 is no item: the list's first choice shows";
+        << "250 is no item: the list shows its initial item";
     EXPECT_EQ(box("suiComboBox3")->currentText(), QStringLiteral("300"));
 
     choose(box("suitempComboBox1"), QStringLiteral("ZC001"));
@@ -196,6 +196,11 @@ TEST_F(MatrixSettingsDialogTest, TheProtocolFixesTheInputCountOfTriolionAndAb8to
     choose(box("suitempComboBox1"), QStringLiteral("AB8TO4"));
     ok();
     EXPECT_EQ(key("Matrix_AV_InputMax"), QByteArray("8"));
+    choose(box("suitempComboBox1"), QStringLiteral("EXTRON"));
+    EXPECT_EQ(box("suitempComboBox4")->currentText(), QStringLiteral("100"))
+        << "the input list kept the operator's choice";
+    ok();
+    EXPECT_EQ(key("Matrix_AV_InputMax"), QByteArray("100"));
 }
 
 TEST_F(MatrixSettingsDialogTest, AHandEditedDelayIsUsedAndKeptUntilAnotherIsChosen) {

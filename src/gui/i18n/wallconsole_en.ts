@@ -488,7 +488,7 @@
     <message>
         <location filename="../matrix/MatrixSettingsDialog.cpp" line="327"/>
         <source>设置矩阵输入名</source>
-        <translation>Set Matrix Input Names</translation>
+        <translation>Matrix Input Name</translation>
     </message>
     <message>
         <location filename="../matrix/MatrixSettingsDialog.cpp" line="333"/>

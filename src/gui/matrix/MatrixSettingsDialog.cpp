@@ -301,10 +301,9 @@ void MatrixSettingsDialog::inputNamesClick(MatrixKind kind) {
 }
 
 void MatrixSettingsDialog::suitempButton2Click() {
+    // The fields stay as the operator left them: a TRIOLION model's input
+    // count is stored, the input list keeps its own choice.
     console_.saveMatrixSetup(*setup_);
-    loadFields(); // the fields show what was stored (a TRIOLION model's input count)
-    for (int k = 0; k < kMatrixKindCount; ++k)
-        applyVisibility(static_cast<MatrixKind>(k));
     Q_EMIT matrixSettingsSaved();
 }
 

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <string>
+#include <vector>
 
 using namespace wall;
 using namespace wall::test;
@@ -94,38 +97,58 @@ TEST_F(MatrixControlTest, ZrqSplitsAtLengthOneHundredFiftyOnAWall) {
 }
 
 TEST_F(MatrixControlTest, LongListsSplitAtOutputBoundariesWithinTheBuffer) {
-    // 30 x 30 screens, one-to-one: 900 outputs.
-    const std::string wall = "[SETTING]\nRow=30\nCol=30\n[Matrix]\nMatrix_AV_DelayTime=0\n";
-    struct Case {
-        const char* name;
-        const char* company;
-        QByteArray head; // each frame starts with it
-    };
-    const Case cases[] = {
-        {"CREATEK list", "9", "4V"},
-        {"pair list", "25", QByteArray::fromHex("960101")},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        load(QByteArray::fromStdString(wall) + "AV_Company=" + c.company + "\n");
-        ASSERT_TRUE(console->grid().setSelection({0, 0, 29, 29}));
+    // 30 x 30 screens, one-to-one: outputs 1 … 900, input 4, address 1.
+    const QByteArray wall = "[SETTING]\nRow=30\nCol=30\n[Matrix]\nMatrix_AV_DelayTime=0\n";
+    auto route = [&](const char* company) {
+        load(wall + "AV_Company=" + company + "\n");
+        EXPECT_TRUE(console->grid().setSelection({0, 0, 29, 29}));
         io.clear();
         console->matrixControl(2, 4, 1);
-        const QStringList lines = writes();
-        ASSERT_GT(lines.size(), 1);
-        int outputs = 0;
-        for (const QString& line : lines) {
-            const QByteArray frame =
-                QByteArray::fromHex(line.section(QLatin1Char(' '), 2).toLatin1());
-            EXPECT_LE(frame.size(), 255);
-            EXPECT_TRUE(frame.startsWith(c.head)) << line.left(40).toStdString();
-            outputs += c.head == "4V" ? int(frame.count(',') + frame.count('.'))
-                                      : (static_cast<unsigned char>(frame[3]) - 2) / 2;
-            if (c.head == "4V") {
-                EXPECT_TRUE(frame.endsWith('.')) << "every piece closes as one command";
-            }
+        std::vector<QByteArray> frames;
+        for (const QString& line : writes()) {
+            frames.push_back(QByteArray::fromHex(line.section(QLatin1Char(' '), 2).toLatin1()));
+            EXPECT_LE(frames.back().size(), 255);
         }
-        EXPECT_EQ(outputs, 900) << "every output once";
+        EXPECT_GT(frames.size(), 1u);
+        return frames;
+    };
+    std::vector<int> all(900);
+    std::iota(all.begin(), all.end(), 1);
+
+    {
+        SCOPED_TRACE("CREATEK: \"4V\" and the outputs, each piece closed by '.'");
+        std::vector<int> outputs;
+        for (const QByteArray& f : route("9")) {
+            ASSERT_TRUE(f.startsWith("4V"));
+            EXPECT_TRUE(f.endsWith('.'));
+            for (const QByteArray& o : f.mid(2, f.size() - 3).split(','))
+                outputs.push_back(o.toInt());
+        }
+        EXPECT_EQ(outputs, all) << "every output once, in order";
+    }
+    {
+        SCOPED_TRACE("WP002: 96 <ID> 01 2n+2 A4, pairs <O-1> <I>, checksum");
+        std::vector<int> outputs;
+        for (const QByteArray& f : route("25")) {
+            Bytes b;
+            for (char c : f)
+                b.byte(c);
+            ASSERT_GE(b.size(), 8);
+            EXPECT_EQ(b.at(0), 0x96);
+            EXPECT_EQ(b.at(4), 0xA4);
+            const int n = (b.at(3) - 2) / 2;
+            ASSERT_EQ(b.size(), 5 + 2 * n + 1);
+            for (int i = 0; i < n; ++i) {
+                outputs.push_back(b.at(5 + 2 * i) + 1);
+                EXPECT_EQ(b.at(6 + 2 * i), 4);
+            }
+            const int sum = b.sum(0, b.size() - 2);
+            EXPECT_EQ(b.at(b.size() - 1), sum == 0x96 ? 0x6A : sum);
+        }
+        std::vector<int> low(all.size());
+        std::transform(all.begin(), all.end(), low.begin(),
+                       [](int o) { return (o - 1) % 256 + 1; });
+        EXPECT_EQ(outputs, low) << "every output once, in order (a byte each)";
     }
 }
 
