@@ -626,8 +626,6 @@ const MatrixProtocol kVgaProtocols[] = {
     each(71, "XTA001", PER_OUTPUT(vynk(w, r, o, "PV", "SV"))),
 };
 
-constexpr MatrixNotes kD2{.port = PortRule::D2};
-
 const MatrixProtocol kDviProtocols[] = {
     notUsed(),
     batch(1, "ZRQ001", PER_ROUTING(zrq(w, r, t, 0xA5))),
