@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -10,6 +12,8 @@
 #include <QTableWidget>
 
 #include <gmock/gmock.h>
+
+#include <functional>
 
 using namespace wall;
 using namespace wall::test;
@@ -95,6 +99,50 @@ TEST_F(MatrixSettingsDialogTest, AFreshInstallationShowsTheDefaultsAndOnlyTheAvP
     EXPECT_EQ(cell(0, 0), QStringLiteral("1"));
     EXPECT_EQ(cell(2, 1), QStringLiteral("8")) << "one-to-one: screen n on output n + 1";
     EXPECT_EQ(box("ComboBox6")->currentIndex(), 0);
+}
+
+TEST_F(MatrixSettingsDialogTest, CaptionsInBothLanguages) {
+    open("");
+    auto labelFor = [&](const char* field) {
+        QWidget* box = this->box(field);
+        const auto* form = qobject_cast<QFormLayout*>(box->parentWidget()->layout());
+        return qobject_cast<QLabel*>(form->labelForField(box))->text();
+    };
+    auto groupTitle = [&] {
+        return dialog->findChild<QGroupBox*>(QStringLiteral("suitempGroupBox1"))->title();
+    };
+    struct Case {
+        std::function<QString()> caption;
+        const char* chinese;
+        const char* english;
+    };
+    const Case cases[] = {
+        {[&] { return dialog->windowTitle(); }, "矩阵设置", "Matrix"},
+        {[&] { return pages()->tabText(0); }, "AV矩阵", "AV Matrix"},
+        {[&] { return pages()->tabText(1); }, "VGA矩阵", "VGA Matrix"},
+        {[&] { return pages()->tabText(2); }, "DVI矩阵", "DVI Matrix"},
+        {[&] { return pages()->tabText(3); }, "YPbPr矩阵", "YPbPr Matrix"},
+        {[&] { return labelFor("suitempComboBox1"); }, "矩阵厂家", "Brand"},
+        {[&] { return labelFor("suitempComboBox2"); }, "矩阵型号", "Model"},
+        {[&] { return labelFor("suitempComboBox3"); }, "设备地址", "Address"},
+        {[&] { return labelFor("suitempComboBox4"); }, "输入总数", "Input Total"},
+        {[&] { return labelFor("suiComboBox4"); }, "命令延时", "Comm Delay"},
+        {groupTitle, "矩阵输出连接示意图", "Matrix Output Connection Diagram"},
+        {[&] { return dialog->findChild<QLabel*>(QStringLiteral("suitempLabel1"))->text(); },
+         "矩阵与拼接盒连接设置", "Matrix To Processor Connections"},
+        {[&] { return button("suitempBitBtn1")->text(); }, "一对一接法", "One To One"},
+        {[&] { return button("suitempBitBtn2")->text(); }, "取消所有连接", "Cancel All"},
+        {[&] { return button("suiButton1")->text(); }, "设置矩阵输入名", "Matrix Input Name"},
+        {[&] { return button("suitempButton2")->text(); }, "确  认", "OK"},
+        {[&] { return button("suitempButton3")->text(); }, "关  闭", "Close"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.caption(), QString::fromUtf8(c.chinese));
+    window->SetLanguage(1);
+    for (const Case& c : cases)
+        EXPECT_EQ(c.caption(), QString::fromUtf8(c.english)) << c.chinese;
+    EXPECT_EQ(box("suitempComboBox1")->itemText(28), QStringLiteral("EXTRON"))
+        << "protocol names are not translated";
 }
 
 TEST_F(MatrixSettingsDialogTest, FieldsFollowThePageProtocol) {
@@ -252,6 +300,7 @@ TEST_F(MatrixSettingsDialogTest, OneToOneAndCancelAllChangeNothingUntilOk) {
 
 TEST_F(MatrixSettingsDialogTest, OkAppliesTheMenuRulesOfTheAvProtocol) {
     open("");
+    console->state().matrixInputListsCurrent = true;
     struct Case {
         const char* protocol;
         bool camera, panasonic;
@@ -272,7 +321,8 @@ TEST_F(MatrixSettingsDialogTest, OkAppliesTheMenuRulesOfTheAvProtocol) {
         EXPECT_EQ(find<QAction>(QStringLiteral("PanasonicLogout1"))->isVisible(), c.panasonic)
             << c.protocol;
     }
-    EXPECT_FALSE(console->state().matrixInputListsCurrent) << "the choosers are rebuilt";
+    EXPECT_FALSE(console->state().matrixInputListsCurrent)
+        << "OK marks the input choosers for rebuilding";
 }
 
 TEST_F(MatrixSettingsDialogTest, ADoubleClickAsksForTheScreensOutputDialog) {

@@ -17,6 +17,7 @@ namespace wall {
 
 class DeviceIo;
 class SettingsStore;
+struct MatrixContext;
 struct MatrixSetup;
 
 // The outcome of one operation: refused operations send nothing and say why.
@@ -170,6 +171,9 @@ public:
     void setBackgroundScheme(int pifu);
 
 private:
+    // What a routing reads of the console: the wall, the matrix settings,
+    // the port flags, the switch type and the picture choice.
+    MatrixContext matrixContext();
     CommandResult sendToSelection(ScreenCommand command, std::uint8_t parameter, unsigned value);
 
     SettingsStore& store_;

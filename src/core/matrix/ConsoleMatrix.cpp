@@ -8,9 +8,9 @@
 
 namespace wall {
 
-void Console::matrixControl(int sourceCode, int input, int address) {
+MatrixContext Console::matrixContext() {
     ConsoleState& s = *state_;
-    const MatrixContext context{
+    return {
         .grid = s.grid,
         .config = s.matrix,
         .routing = s.routing,
@@ -19,7 +19,10 @@ void Console::matrixControl(int sourceCode, int input, int address) {
         .switchType = s.settings.matrixSwitchType,
         .picture = s.matrixPicture,
     };
-    wall::matrixControl(context, sourceCode, input, address);
+}
+
+void Console::matrixControl(int sourceCode, int input, int address) {
+    wall::matrixControl(matrixContext(), sourceCode, input, address);
 }
 
 CommandResult Console::routeMatrixInput(int sourceCode, int input, std::optional<int> switchType) {
@@ -58,11 +61,9 @@ CommandResult Console::routeMatrixInput(int sourceCode, int input, std::optional
         return refuse(QStringLiteral("board 8 shows four pictures: choose one of AV1-AV4"),
                       QStringLiteral("四画面拼接盒：请选择 AV1-AV4 之一"));
 
-    const int keptType = state_->settings.matrixSwitchType;
-    if (switchType)
-        state_->settings.matrixSwitchType = *switchType;
-    matrixControl(sourceCode, input, settings.id);
-    state_->settings.matrixSwitchType = keptType;
+    MatrixContext context = matrixContext();
+    context.switchType = switchType.value_or(context.switchType);
+    wall::matrixControl(context, sourceCode, input, settings.id);
     return {};
 }
 

@@ -75,8 +75,8 @@ void matrixControl(const MatrixContext& cx, int sourceCode, int input, int addre
         if (!notes.ownPauses)
             out.delay();
     }
-    if (notes.afterWalk && int(targets.size()) >= notes.afterWalkMinOutputs)
-        notes.afterWalk(out, route);
+    if (notes.afterWalk)
+        notes.afterWalk(out, route, int(targets.size()));
 }
 
 } // namespace wall

@@ -97,6 +97,20 @@ void bytewiseList(W& w, const R& r, const Targets& t) {
         w.delay();
 }
 
+// CREATEK: {I} T['B'/'V'/'A'] then the outputs, ',' between them.
+void createk(W& w, const R& r, const Targets& t) {
+    writeEach(w, list(r, char(r.t('B', 'V', 'A')), t, {.separator = ','}));
+}
+
+// RUMBQ: {I} 'X' then the outputs, '&' between them, '.' at the end; D
+// after the frame and once more.
+void rumbq(W& w, const R& r, const Targets& t) {
+    const auto frames = list(r, 'X', t, {.separator = '&', .closeWithDot = true});
+    writeEach(w, frames);
+    if (!frames.empty())
+        w.delay();
+}
+
 // --- Shared per-output frames ----------------------------------------------
 
 // FF <ID> type <I> <O> AA
@@ -349,8 +363,10 @@ void smth3Digits(W& w, const R& r, int v) {
         smth3Key(w, r, 61 + (d - '0'));
 }
 
-void afterWalkLong(W& w, const R&) {
-    w.pause(3000);
+// LW002: a long pause once more than one command was written.
+void settleAfterSeveral(W& w, const R&, int commands) {
+    if (commands > 1)
+        w.pause(3000);
 }
 
 constexpr MatrixProtocol notUsed() {
@@ -385,8 +401,7 @@ const MatrixProtocol kAvProtocols[] = {
         w.write(Frame().b({0xF8, 0x00, 0x00, 0x80, o, 0x00, 0x00}).sum(1, 6).b({0xFF}));
         w.pause(100);
         w.write(ym001(r, o)))),
-    batch(9, "CREATEK", PER_ROUTING(
-        writeEach(w, list(r, char(r.t('B', 'V', 'A')), t, {.separator = ','})))),
+    batch(9, "CREATEK", createk),
     each(10, "CREATEK2", PER_OUTPUT(ffId(w, r, o, r.t(0x03, 0x05, 0x04)))),
     batch(11, "TRIOLION", PER_ROUTING(triolion(w, r, t, 1)),
           {.fourPicture = true, .routedInputLessOne = true}),
@@ -514,10 +529,7 @@ const MatrixProtocol kAvProtocols[] = {
                            r.id - 1}).sumMasked(0, 5, 0x7F))),
          {.routedInputLessOne = true}),
     each(84, "ACV", PER_OUTPUT(sisoOnce(w, r, o)), kFourPicture),
-    batch(85, "RUMBQ", PER_ROUTING(
-        const auto frames = list(r, 'X', t, {.separator = '&', .closeWithDot = true});
-        writeEach(w, frames);
-        if (!frames.empty()) w.delay())),
+    batch(85, "RUMBQ", rumbq),
     each(86, "PEARMAIN", PER_OUTPUT(
         w.write(Frame().b({0xF6, r.id, 0x00, o, r.input / 100, mod(r.input, 100), 0x1F})))),
     each(87, "SMTH5", PER_OUTPUT(w.write(Frame().b({0xBB, 0x00, r.input - 1, o - 1}))),
@@ -560,7 +572,7 @@ const MatrixProtocol kVgaProtocols[] = {
     each(19, "PESKO", PER_OUTPUT(
         w.write(Frame().b({0xEB, 0x1B, 0x02, 0x02, o - 1, r.input - 1})))),
     each(20, "LW002", PER_OUTPUT(ffId(w, r, o, 0x04)),
-         {.afterWalk = afterWalkLong, .afterWalkMinOutputs = 2}),
+         {.afterWalk = settleAfterSeveral}),
     each(21, "ITRON", PER_OUTPUT(itron(w, r, o, "<"))),
     each(22, "EXTRON", PER_OUTPUT(extron(w, r, o, '&'))),
     each(23, "KICON", PER_OUTPUT(kicon(w, r, o))),
@@ -615,10 +627,7 @@ const MatrixProtocol kVgaProtocols[] = {
     each(64, "AC002", PER_OUTPUT(ac002(w, r, o, 'G'))),
     each(65, "CKDZ2", PER_OUTPUT(ffId(w, r, o, r.t(0x04, 0x04, 0x02)))),
     each(66, "ACV", PER_OUTPUT(sisoOnce(w, r, o))),
-    batch(67, "RUMBQ", PER_ROUTING(
-        const auto frames = list(r, 'X', t, {.separator = '&', .closeWithDot = true});
-        writeEach(w, frames);
-        if (!frames.empty()) w.delay())),
+    batch(67, "RUMBQ", rumbq),
     each(68, "HOKUTO2", PER_OUTPUT(sisoOnce(w, r, o))),
     each(69, "VYNK_VR", PER_OUTPUT(vynk(w, r, o, "PR", "SW"))),
     each(70, "SMTH6", PER_OUTPUT(
@@ -654,8 +663,7 @@ const MatrixProtocol kDviProtocols[] = {
         w.write(Frame().s("#A").b({0x00, 0x03, 0x04, o - 1, r.input - 1}).s("V").b({0xFF})))),
     batch(15, "HDMx", PER_ROUTING(writeEach(w, list(r, 'X', t, {.separator = '&'})))),
     each(16, "EXTRON", PER_OUTPUT(extron(w, r, o, '%'))),
-    batch(17, "CREATEK", PER_ROUTING(
-        writeEach(w, list(r, char(r.t('B', 'V', 'A')), t, {.separator = ','})))),
+    batch(17, "CREATEK", createk),
     each(18, "YD4x4", PER_OUTPUT(
         w.write(Frame().b({0x7E, 0x06, 0x3F, 0x01, 0xFF, 0x30,
                            16 * (r.input - 1) + ((o - 1) & 0x0F), 0x7F})))),

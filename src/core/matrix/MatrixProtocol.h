@@ -58,6 +58,8 @@ using BatchFrames = void (*)(MatrixWriter&, const MatrixRoute&,
                              const std::vector<MatrixTarget>& targets);
 // Frames sent once per routing.
 using CallFrames = void (*)(MatrixWriter&, const MatrixRoute&);
+// What follows the last output, given the number of outputs commanded.
+using AfterWalk = void (*)(MatrixWriter&, const MatrixRoute&, int commands);
 
 enum class MatrixShape {
     PerOutput, // a command per output, each followed by D
@@ -74,8 +76,7 @@ struct MatrixNotes {
     bool ownPauses = false;         // the output frames make their own pauses, no D after them
     CallFrames first = nullptr;     // once, before the first output's frames
     CallFrames wholeWall = nullptr; // instead of the outputs when the whole wall is selected
-    CallFrames afterWalk = nullptr; // once, after all outputs (when there was one)
-    int afterWalkMinOutputs = 1;    // … when at least this many outputs were commanded
+    AfterWalk afterWalk = nullptr;  // once, after the outputs
 };
 
 struct MatrixProtocol {

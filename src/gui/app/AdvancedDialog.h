@@ -4,10 +4,6 @@
 
 #include "CredentialsDialog.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace wall {
 
 class Console;

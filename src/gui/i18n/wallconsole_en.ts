@@ -416,47 +416,47 @@
 <context>
     <name>wall::MatrixSettingsDialog</name>
     <message>
-        <location filename="../matrix/MatrixSettingsDialog.cpp" line="36"/>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="37"/>
         <source>AV矩阵</source>
         <translation>AV Matrix</translation>
     </message>
     <message>
-        <location filename="../matrix/MatrixSettingsDialog.cpp" line="41"/>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="42"/>
         <source>VGA矩阵</source>
         <translation>VGA Matrix</translation>
     </message>
     <message>
-        <location filename="../matrix/MatrixSettingsDialog.cpp" line="46"/>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="47"/>
         <source>DVI矩阵</source>
         <translation>DVI Matrix</translation>
     </message>
     <message>
-        <location filename="../matrix/MatrixSettingsDialog.cpp" line="50"/>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="51"/>
         <source>YPbPr矩阵</source>
         <translation>YPbPr Matrix</translation>
     </message>
     <message>
-        <location filename="../matrix/MatrixSettingsDialog.cpp" line="56"/>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="57"/>
         <source>矩阵厂家</source>
         <translation>Brand</translation>
     </message>
     <message>
-        <location filename="../matrix/MatrixSettingsDialog.cpp" line="57"/>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="58"/>
         <source>矩阵型号</source>
         <translation>Model</translation>
     </message>
     <message>
-        <location filename="../matrix/MatrixSettingsDialog.cpp" line="58"/>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="59"/>
         <source>设备地址</source>
         <translation>Address</translation>
     </message>
     <message>
-        <location filename="../matrix/MatrixSettingsDialog.cpp" line="59"/>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="60"/>
         <source>输入总数</source>
         <translation>Input Total</translation>
     </message>
     <message>
-        <location filename="../matrix/MatrixSettingsDialog.cpp" line="60"/>
+        <location filename="../matrix/MatrixSettingsDialog.cpp" line="61"/>
         <source>命令延时</source>
         <translation>Comm Delay</translation>
     </message>

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <tuple>
 
 namespace wall {
 
@@ -80,6 +81,7 @@ MatrixSettingsDialog::MatrixSettingsDialog(Console& console, QWidget* parent)
     pageControl_->setObjectName(QStringLiteral("suitempPageControl1"));
     diagram_->setObjectName(QStringLiteral("suitempGroupBox1"));
     diagramKind_->setObjectName(QStringLiteral("ComboBox6"));
+    diagramKindLabel_->setObjectName(QStringLiteral("suitempLabel1"));
     grid_->setObjectName(QStringLiteral("suitempStringGrid1"));
     oneToOne_->setObjectName(QStringLiteral("suitempBitBtn1"));
     cancelAll_->setObjectName(QStringLiteral("suitempBitBtn2"));
@@ -213,15 +215,14 @@ void MatrixSettingsDialog::showFields(MatrixKind kind) {
 void MatrixSettingsDialog::applyVisibility(MatrixKind kind) {
     const Page& p = pages_[size_t(kind)];
     const MatrixFieldsShown shown = matrixFieldsShown(kind, setup_->kinds[size_t(kind)].company);
-    const std::pair<QComboBox*, bool> rows[] = {
-        {p.model, shown.model}, {p.address, shown.address}, {p.inputs, shown.inputCount}};
-    const int labelOf[] = {1, 2, 3};
-    for (int i = 0; i < 3; ++i) {
-        if (!rows[i].first)
-            continue;
-        rows[i].first->setVisible(rows[i].second);
-        p.labels[size_t(labelOf[i])]->setVisible(rows[i].second);
-    }
+    // Field f of the page with its label f; the delay is always shown.
+    const std::tuple<int, QComboBox*, bool> rows[] = {
+        {1, p.model, shown.model}, {2, p.address, shown.address}, {3, p.inputs, shown.inputCount}};
+    for (const auto& [f, box, visible] : rows)
+        if (box) {
+            box->setVisible(visible);
+            p.labels[size_t(f)]->setVisible(visible);
+        }
 }
 
 void MatrixSettingsDialog::showEvent(QShowEvent* event) {
