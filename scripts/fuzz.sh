@@ -17,8 +17,14 @@ for target in build-fuzz/fuzz/fuzz_*; do
     corpus="build-fuzz/corpus/$name"
     mkdir -p "$corpus"
     echo "fuzzing $name for ${seconds}s"
-    "$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=0 "$corpus" fuzz/seeds/"${name#fuzz_}" 2>build-fuzz/"$name".log ||
+    # The settings targets share the real files as seeds and may grow to
+    # their size at once, so that the fuzzer reaches a whole wall's file.
+    case "$name" in
+    fuzz_settings_*) seeds=fuzz/seeds/settings limits=(-max_len=262144 -len_control=0) ;;
+    *) seeds=fuzz/seeds/"${name#fuzz_}" limits=(-max_len=4096) ;;
+    esac
+    "$target" -max_total_time="$seconds" "${limits[@]}" -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=0 "$corpus" "$seeds" 2>build-fuzz/"$name".log ||
         { tail -50 build-fuzz/"$name".log; exit 1; }
     tail -1 build-fuzz/"$name".log
 done

@@ -7,6 +7,7 @@
 #include "wall/CommandFile.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -316,6 +317,17 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const StartupReport report = console.load(env.executableDir);
     for (const QString& warning : report.warnings)
         err << warning << '\n';
+    // The file's own message came through the sink; a wall addressed with
+    // defaults instead of the installer's settings is no wall at all.
+    if (store.unreadable()) {
+        err << QStringLiteral("Nothing was sent.\n");
+        return Refused;
+    }
+    if (store.createdFile())
+        err << QStringLiteral("%1 did not exist: created it empty; the defaults are used.\n")
+                   .arg(settingsPath);
+    else if (parser.isSet(traceOption) && !QFileInfo::exists(settingsPath))
+        err << QStringLiteral("%1 does not exist: the defaults are used.\n").arg(settingsPath);
 
     WallGrid& grid = console.grid();
     if (parser.isSet(selectOption)) {
@@ -350,7 +362,7 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         *value = int(*n);
     }
 
-    std::unique_ptr<DeviceIo> realDevices;
+    std::unique_ptr<CommandDevices> realDevices;
     if (!parser.isSet(traceOption)) {
         QString error;
         if (env.openDevices)
@@ -367,17 +379,28 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
     Invocation invocation{console,    args.mid(1), err, parser.isSet(singleOption),
                           switchType, picture,     {}};
     const std::optional<CommandResult> result = command->run(invocation);
+    const QStringList notSent = realDevices ? realDevices->finish() : QStringList();
     if (!result)
         return Usage;
     for (const QString& line : trace.lines())
         out << line << '\n';
     for (const QString& line : invocation.results)
         out << line << '\n';
+    int code = Done;
     if (!result->ok) {
         err << QStringLiteral("Refused: %1.\n").arg(result->message);
-        return Refused;
+        code = Refused;
     }
-    return Done;
+    for (const QString& line : notSent)
+        err << line << '\n';
+    if (!notSent.isEmpty())
+        code = Refused;
+    // The save's own reason came through the sink.
+    if (store.failedSaves() > 0) {
+        err << QStringLiteral("The frames were sent, but the settings were not stored.\n");
+        code = Refused;
+    }
+    return code;
 }
 
 } // namespace wall

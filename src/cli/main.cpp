@@ -1,40 +1,18 @@
 #include "Wallctl.h"
 
-#include "SerialDevices.h"
+#include "CliDevices.h"
 #include "app/Console.h"
-#include "app/ConsoleState.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 namespace {
 
-// The real devices for one command: opened from the loaded settings, and
-// drained before the process ends so that nothing queued is lost.
-class CliDevices final : public wall::DeviceIo {
-public:
-    CliDevices() : devices_(pacer_) {}
-    ~CliDevices() override { devices_.waitForWritten(10000); }
-    wall::DeviceLink& link(int device) override { return devices_.link(device); }
-    wall::Pacer& pacer() override { return pacer_; }
-
-private:
-    wall::SleepPacer pacer_;
-    wall::SerialDevices devices_;
-};
-
-std::unique_ptr<wall::DeviceIo> openDevices(wall::ConsoleState& state, QString& error,
-                                            QTextStream& err) {
-    auto io = std::make_unique<CliDevices>();
-    if (!io->link(wall::kWallLink).open(state.serialDevice(wall::kWallLink), error))
+std::unique_ptr<wall::CommandDevices> openDevices(wall::ConsoleState& state, QString& error,
+                                                  QTextStream& err) {
+    auto io = std::make_unique<wall::CliDevices>();
+    if (!io->open(state, error, err))
         return nullptr;
-    for (int device = 2; device <= wall::kDeviceCount; ++device) {
-        if (state.serialDevice(device).portNo == 0)
-            continue;
-        QString why;
-        if (!io->link(device).open(state.serialDevice(device), why))
-            err << QStringLiteral("Serial device %1 stays closed: %2\n").arg(device).arg(why);
-    }
     return io;
 }
 

@@ -119,8 +119,7 @@ public:
             return why;
         }
         connect(port_, &QSerialPort::readyRead, this, [this] { readAvailable(); });
-        connect(port_, &QSerialPort::bytesWritten, this,
-                [this](qint64 n) { device_.pending_.fetch_sub(n); });
+        connect(port_, &QSerialPort::bytesWritten, this, [this](qint64 n) { written(n); });
         connect(port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
             // A port that vanished reports a resource or read error (a
             // pseudo-terminal whose other side closed reads end-of-file).
@@ -140,8 +139,14 @@ public:
     }
 
     void write(const QByteArray& bytes) {
-        if (!port_ || !port_->isOpen() || port_->write(bytes) != bytes.size())
-            device_.pending_.fetch_sub(bytes.size()); // dropped: nothing will be written
+        if (!port_ || !port_->isOpen() || port_->write(bytes) != bytes.size()) {
+            // Dropped: nothing of it will be written.
+            device_.pending_.fetch_sub(bytes.size());
+            device_.pendingFrames_.fetch_sub(1);
+            device_.droppedFrames_.fetch_add(1);
+            return;
+        }
+        inFlight_.push_back(bytes.size());
     }
 
     void closePort() {
@@ -149,6 +154,11 @@ public:
             finishPackage();
             // What the port still held will never be written.
             device_.pending_.fetch_sub(port_->bytesToWrite());
+            const int frames = int(inFlight_.size());
+            device_.pendingFrames_.fetch_sub(frames);
+            device_.droppedFrames_.fetch_add(frames);
+            inFlight_.clear();
+            headWritten_ = 0;
             port_->disconnect(this);
             port_->close();
             port_->deleteLater(); // it may be inside one of its own calls
@@ -163,6 +173,17 @@ public:
     }
 
 private:
+    // The system took n more bytes: the frames they complete have gone out.
+    void written(qint64 n) {
+        device_.pending_.fetch_sub(n);
+        headWritten_ += n;
+        while (!inFlight_.empty() && headWritten_ >= inFlight_.front()) {
+            headWritten_ -= inFlight_.front();
+            inFlight_.pop_front();
+            device_.pendingFrames_.fetch_sub(1);
+        }
+    }
+
     void readAvailable() {
         current_ += port_->readAll();
         while (current_.size() >= SerialDevice::kMaxPackageSize) {
@@ -188,6 +209,8 @@ private:
     QSerialPort* port_ = nullptr;
     QTimer* gap_ = nullptr;
     QByteArray current_;
+    std::deque<qint64> inFlight_; // sizes of the frames the port holds, oldest first
+    qint64 headWritten_ = 0;      // bytes of the oldest of them already written
 };
 
 SerialDevice::SerialDevice(int number, QObject* parent) : QObject(parent), number_(number) {
@@ -225,9 +248,14 @@ void SerialDevice::close() {
 }
 
 void SerialDevice::write(QByteArrayView bytes) {
-    if (!open_.load() || bytes.isEmpty())
-        return; // a closed device drops what it is given
+    if (bytes.isEmpty())
+        return;
+    if (!open_.load()) {
+        droppedFrames_.fetch_add(1); // a closed device drops what it is given
+        return;
+    }
     pending_.fetch_add(bytes.size());
+    pendingFrames_.fetch_add(1);
     QMetaObject::invokeMethod(
         worker_, [w = worker_, b = bytes.toByteArray()] { w->write(b); }, Qt::QueuedConnection);
 }

@@ -22,6 +22,9 @@ namespace wall {
 //     dropped when a 17th arrives;
 //   - a port that vanishes (cable pulled, pseudo-terminal closed) is closed
 //     and reported through lost(); writes are then dropped until reopened.
+// Every write call is one frame; the device counts the frames still queued
+// and the frames dropped (written while closed, refused by the port, or
+// still queued when the port closed), so that a loss can be said in frames.
 class SerialDevice final : public QObject, public DeviceLink {
     Q_OBJECT
 public:
@@ -45,6 +48,10 @@ public:
     bool waitForWritten(int msecs);
     // Bytes queued but not yet handed to the system.
     qint64 pendingBytes() const { return pending_.load(); }
+    // Frames queued and not yet wholly handed to the system.
+    int pendingFrames() const { return pendingFrames_.load(); }
+    // Frames that will never be sent, since the device was created.
+    int droppedFrames() const { return droppedFrames_.load(); }
 
 Q_SIGNALS:
     // The port was closed under the device: the system's error text.
@@ -61,6 +68,8 @@ private:
     class SerialWorker* worker_ = nullptr;
     std::atomic<bool> open_{false};
     std::atomic<qint64> pending_{0};
+    std::atomic<int> pendingFrames_{0};
+    std::atomic<int> droppedFrames_{0};
     mutable QMutex mutex_;
     std::deque<QByteArray> received_;
 };

@@ -19,12 +19,16 @@ bool PseudoTerminal::open(QString& error, bool nonBlockingMaster) {
     char name[128] = {};
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0 ||
         ptsname_r(master_, name, sizeof name) != 0 ||
-        (slave_ = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK)) < 0) {
+        (slave_ = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)) < 0) {
         error = QString::fromLocal8Bit(std::strerror(errno));
         close();
         return false;
     }
     slavePath_ = QString::fromLocal8Bit(name);
+    // Programs started from here must not keep the terminal alive: closing
+    // the master is how a pulled cable looks to the port's user.
+    ::fcntl(master_, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
     termios raw{};
     if (tcgetattr(slave_, &raw) == 0) {
         cfmakeraw(&raw);

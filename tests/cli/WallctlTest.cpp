@@ -1,4 +1,6 @@
 #include "Wallctl.h"
+#include "serial/TraceIo.h"
+#include "support/FileFaults.h"
 #include "support/IniFixture.h"
 
 #include <QFile>
@@ -20,12 +22,25 @@ protected:
         QString err;
     };
 
-    Run run(QStringList args) {
+    // Devices that record what a command sent for real.
+    struct RecordingDevices final : CommandDevices {
+        explicit RecordingDevices(TraceIo& t) : trace(t) {}
+        DeviceLink& link(int device) override { return trace.link(device); }
+        Pacer& pacer() override { return trace.pacer(); }
+        QStringList finish() override { return {}; }
+        TraceIo& trace;
+    };
+
+    Run run(QStringList args, TraceIo* sent = nullptr) {
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
         WallctlEnvironment env;
         env.defaultSettingsPath = path();
         env.executableDir = dirPath();
+        if (sent)
+            env.openDevices = [sent](ConsoleState&, QString&) {
+                return std::make_unique<RecordingDevices>(*sent);
+            };
         args.prepend(QStringLiteral("wallctl"));
         const int code = runWallctl(args, outStream, errStream, env);
         outStream.flush();
@@ -294,15 +309,38 @@ TEST_F(WallctlTest, RefusedCommandsSendNothingAndSayWhy) {
     }
 }
 
-TEST_F(WallctlTest, AClampedWallSizeIsReportedOnStderrOnly) {
+TEST_F(WallctlTest, EveryClampedOrDefaultedWallSizeIsReportedAlikeOnStderr) {
     const Run r = trace("[SETTING]\nRow=0\nCol=40\n", {"step", "16", "1"});
     EXPECT_EQ(r.code, 1) << "30 columns cannot be addressed in format 0";
-    EXPECT_THAT(r.err.toStdString(), testing::HasSubstr("outside 1-30"));
+    EXPECT_THAT(r.err.toStdString(),
+                testing::HasSubstr("SETTING/Col=40 in Setting.ini is not a number from 1 to 30; "
+                                   "using 30"));
 
-    const Run ok = trace("[SETTING]\nRow=0\nCol=2\n", {"step", "16", "1"});
-    EXPECT_EQ(ok.code, 0);
-    EXPECT_EQ(ok.out, QStringLiteral("write 1 FB B0 11 12 10 01 AE\n")) << "1 x 2 wall";
-    EXPECT_THAT(ok.err.toStdString(), testing::HasSubstr("using a 1 x 2 wall"));
+    struct Case {
+        const char* settings;
+        const char* warning;
+        QString frame;
+    };
+    const Case cases[] = {
+        {"[SETTING]\nRow=0\nCol=2\n",
+         "SETTING/Row=0 in Setting.ini is not a number from 1 to 30; using 1",
+         QStringLiteral("write 1 FB B0 11 12 10 01 AE\n")},
+        {"[SETTING]\nRow=1\nCol=2147483648\n",
+         "SETTING/Col=2147483648 in Setting.ini is not a number from 1 to 30; using 3",
+         QStringLiteral("write 1 FB B0 11 13 10 01 AE\n")},
+        {"[SETTING]\nRow=abc\nCol=1\n",
+         "SETTING/Row=abc in Setting.ini is not a number from 1 to 30; using 3",
+         QStringLiteral("write 1 FB B0 11 31 10 01 AE\n")},
+        {"[WallPopList]\nListLeng=99999\n[SETTING]\nRow=1\nCol=1\n",
+         "WallPopList/ListLeng=99999 in Setting.ini is not a number from 0 to 1024; using 1024",
+         QStringLiteral("write 1 FB B0 11 11 10 01 AE\n")},
+    };
+    for (const Case& c : cases) {
+        const Run ok = trace(c.settings, {"step", "16", "1"});
+        EXPECT_EQ(ok.code, 0) << c.settings;
+        EXPECT_EQ(ok.out, c.frame) << c.settings;
+        EXPECT_THAT(ok.err.toStdString(), testing::HasSubstr(c.warning)) << c.settings;
+    }
 }
 
 TEST_F(WallctlTest, WithoutTraceAMissingWallLinkFails) {
@@ -311,6 +349,39 @@ TEST_F(WallctlTest, WithoutTraceAMissingWallLinkFails) {
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_THAT(r.err.toStdString(), testing::HasSubstr("Cannot open the wall link"));
+}
+
+TEST_F(WallctlTest, ASettingsFileThatCannotBeReadOrReplacedIsLeftAsItIs) {
+    using wall::test::FileFault;
+    const QByteArray original =
+        "[SETTING]\nRow=2\nCol=2\n[Wall]\nWall_Mode0=Morning\n[Unit1]\nSource0=12\n";
+    for (FileFault fault :
+         {FileFault::WriteOnly, FileFault::Folder, FileFault::Fifo, FileFault::Endless,
+          FileFault::ReadOnlyFile, FileFault::ReadOnlyFolder, FileFault::FullDisk}) {
+        SCOPED_TRACE(wall::test::faultName(fault));
+        const wall::test::FaultyFile file(fault, dirPath(), original);
+        const QByteArray before = file.state();
+        TraceIo sent;
+        Run r{};
+        file.run([&] {
+            r = run({QStringLiteral("--settings"), file.path(), QStringLiteral("--select"),
+                     QStringLiteral("1:1"), QStringLiteral("source"), QStringLiteral("2")},
+                    &sent);
+        });
+        EXPECT_EQ(r.code, 1) << r.err.toStdString();
+        EXPECT_THAT(r.err.toStdString(), testing::HasSubstr(file.systemReason().toStdString()));
+        if (wall::test::unreadableFault(fault)) {
+            EXPECT_THAT(r.err.toStdString(), testing::HasSubstr("cannot be read"));
+            EXPECT_THAT(r.err.toStdString(), testing::HasSubstr("Nothing was sent."));
+            EXPECT_TRUE(sent.lines().isEmpty()) << "no frame on a default wall";
+        } else {
+            EXPECT_THAT(r.err.toStdString(),
+                        testing::HasSubstr("The frames were sent, but the settings were not "
+                                           "stored."));
+            EXPECT_EQ(sent.lines().size(), 1) << "the frame went out";
+        }
+        EXPECT_EQ(file.state(), before);
+    }
 }
 
 TEST_F(WallctlTest, SettingsOptionNamesTheFile) {
@@ -322,7 +393,9 @@ TEST_F(WallctlTest, SettingsOptionNamesTheFile) {
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, QStringLiteral("write 1 FB B0 11 11 41 01 AE\n"))
         << "other.ini has no CmdForm";
-    EXPECT_TRUE(QFile::exists(other)) << "created empty";
+    EXPECT_FALSE(QFile::exists(other)) << "a trace creates nothing";
+    EXPECT_THAT(r.err.toStdString(), testing::HasSubstr("other.ini does not exist"))
+        << "so that a mistyped path is noticed";
 }
 
 } // namespace

@@ -3,9 +3,15 @@
 #include "wall/WallGridWidget.h"
 
 #include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
 #include <QMenu>
+#include <QProcess>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -275,6 +281,29 @@ TEST_F(SettingsFileTest, ASettingsFileThatCannotBeWrittenIsSaidAndTheConsoleRuns
     EXPECT_THAT(messages.first().text.toStdString(), testing::HasSubstr("设置文件无法写入"));
     EXPECT_EQ(readFile(), QByteArray("[SETTING]\n")) << "nothing else touched";
     EXPECT_EQ(console->grid().rows(), 3) << "the console runs on its defaults";
+}
+
+TEST(ConsoleProgram, APictureRunEndsOnItsOwnWhenTheSettingsCannotBeRead) {
+    // Nobody is there to answer a box: each takes its default and is logged.
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("Setting.ini"));
+    ASSERT_TRUE(QDir().mkpath(settings)); // a folder where the file should be
+    const QString picture = dir.filePath(QStringLiteral("console.png"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    QElapsedTimer took;
+    took.start();
+    p.start(QStringLiteral(WALLCONSOLE_PATH),
+            {QStringLiteral("--settings"), settings, QStringLiteral("--screenshot"), picture});
+    ASSERT_TRUE(p.waitForFinished(15000)) << "no box waits for an answer";
+    EXPECT_LT(took.elapsed(), 10000);
+    EXPECT_EQ(p.exitCode(), 0);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_THAT(err.toStdString(), testing::HasSubstr("cannot be read: it is a folder"));
+    EXPECT_FALSE(QImage(picture).isNull()) << "the picture is saved";
+    EXPECT_TRUE(QFileInfo(settings).isDir()) << "and the path is left as it was";
 }
 
 } // namespace

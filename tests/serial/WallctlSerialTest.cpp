@@ -1,6 +1,7 @@
 // wallctl as a program, sending for real to a pseudo-terminal.
 #include "support/PtyPair.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -8,9 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <fcntl.h>
 #include <termios.h>
 #include <thread>
+#include <unistd.h>
 
 using wall::test::PtyPair;
 
@@ -81,6 +86,68 @@ TEST(WallctlSerial, AWallLinkThatCannotOpenFailsWithTheSystemsText) {
         wallctl(ini, {QStringLiteral("step"), QStringLiteral("16"), QStringLiteral("1")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("No such file or directory")) << r.err.constData();
+}
+
+QString settingsFor(const QTemporaryDir& dir, const PtyPair& pty, const QByteArray& extra) {
+    const QString ini = dir.filePath(QStringLiteral("Setting.ini"));
+    QFile f(ini);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(extra + "[YbCommDevice1 Com Set]\nPortName=" + pty.slavePath().toUtf8() + "\n");
+    return ini;
+}
+
+TEST(WallctlSerial, ALinkLostMidSequenceStopsTheCommandAndCountsTheFramesNotSent) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    QTemporaryDir dir;
+    // Nine screens switched on 500 ms apart.
+    const QString ini = settingsFor(dir, pty, "[SETTING]\nPowerDelayTime10Ms=50\n");
+    QProcess p;
+    p.start(QStringLiteral(WALLCTL_PATH),
+            {QStringLiteral("--settings"), ini, QStringLiteral("power"), QStringLiteral("on")});
+    ASSERT_TRUE(p.waitForStarted());
+    EXPECT_EQ(pty.read(14, 3000).size(), 14) << "two frames of seven bytes";
+    const QByteArray lost =
+        QByteArray("Serial device 1 (").append(pty.slavePath().toUtf8()).append(") was lost");
+    QElapsedTimer sinceLoss;
+    sinceLoss.start();
+    pty.unplug();
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_LT(sinceLoss.elapsed(), 1000) << "stopped at once, not after the sequence";
+    const QByteArray err = p.readAllStandardError();
+    EXPECT_EQ(p.exitCode(), 1) << err.constData();
+    EXPECT_TRUE(err.contains(lost)) << err.constData();
+    EXPECT_TRUE(err.contains("7 frame(s) were not sent.")) << err.constData();
+}
+
+TEST(WallctlSerial, ATerminalThatNeverReadsEndsTheCommandAfterABoundedDrain) {
+    PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    // Fill the terminal's buffer: nobody reads the other side.
+    ::fcntl(pty.slave(), F_SETFL, ::fcntl(pty.slave(), F_GETFL) | O_NONBLOCK);
+    const QByteArray filler(256, 'x');
+    // The kernel moves bytes on to the other side's buffer a moment later:
+    // fill until a pass after a pause takes nothing.
+    qint64 filled = 0;
+    for (qint64 pass = 1; pass > 0; std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
+        pass = 0;
+        for (ssize_t n = 0;
+             (n = ::write(pty.slave(), filler.constData(), size_t(filler.size()))) > 0;)
+            pass += n;
+        filled += pass;
+    }
+    ASSERT_GT(filled, 1000) << std::strerror(errno);
+    QTemporaryDir dir;
+    const QString ini = settingsFor(dir, pty, {});
+    QElapsedTimer took;
+    took.start();
+    const Result r =
+        wallctl(ini, {QStringLiteral("write"), QStringLiteral("0x41"), QStringLiteral("50")});
+    EXPECT_EQ(r.code, 1) << r.err.constData();
+    EXPECT_LT(took.elapsed(), 8000) << "a few seconds past the line's own time";
+    EXPECT_TRUE(r.err.contains("did not take 1 queued frame(s) in time; 1 frame(s) were not "
+                               "sent."))
+        << r.err.constData();
 }
 
 } // namespace

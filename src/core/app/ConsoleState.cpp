@@ -4,10 +4,32 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace wall {
 
 namespace {
 constexpr const char* kSetting = "SETTING";
+
+// A size or count of the wall's geometry. A stored value outside [min, max]
+// is clamped and one that is not a number takes the default; either way the
+// start-up report says which key held what and what is used instead.
+int readGeometry(const SettingsScope& ini, const char* section, const char* key, int fallback,
+                 int min, int max, QStringList& warnings) {
+    if (!ini.hasKey(section, key))
+        return fallback;
+    const std::optional<int> stored = ini.readStoredInt(section, key);
+    const int used = stored ? std::clamp(*stored, min, max) : fallback;
+    if (!stored || used != *stored)
+        warnings << QStringLiteral("%1/%2=%3 in Setting.ini is not a number from %4 to %5; "
+                                   "using %6")
+                        .arg(QLatin1String(section), QLatin1String(key), ini.readText(section, key))
+                        .arg(min)
+                        .arg(max)
+                        .arg(used);
+    return used;
+}
+
 } // namespace
 
 int GlobalSettings::defaultReadEnable(int board) {
@@ -48,15 +70,11 @@ StartupReport loadConsoleState(SettingsStore& store, ConsoleState& state,
     g.bLogin = ini.readInt(kSetting, "bLogin", 0);
     g.Pifu = ini.readInt(kSetting, "Pifu", 0);
     g.matrixSwitchType = ini.readInt("Unit14", "suiRadioGroup1", 1);
-    const int rows = ini.readInt(kSetting, "Row", kDefaultWallSide);
-    const int cols = ini.readInt(kSetting, "Col", kDefaultWallSide);
-    if (!state.grid.resize(rows, cols))
-        report.warnings << QStringLiteral("Row=%1 Col=%2 in Setting.ini is outside 1-30; "
-                                          "using a %3 x %4 wall")
-                               .arg(rows)
-                               .arg(cols)
-                               .arg(state.grid.rows())
-                               .arg(state.grid.cols());
+    const int rows =
+        readGeometry(ini, kSetting, "Row", kDefaultWallSide, 1, kMaxWallSide, report.warnings);
+    const int cols =
+        readGeometry(ini, kSetting, "Col", kDefaultWallSide, 1, kMaxWallSide, report.warnings);
+    state.grid.resize(rows, cols);
     g.ImageFile = ini.readText(
         kSetting, "ImageFile",
         QDir::toNativeSeparators(QDir(executableDir).filePath(QStringLiteral("bmp/default.bmp"))));
@@ -93,11 +111,8 @@ StartupReport loadConsoleState(SettingsStore& store, ConsoleState& state,
 
     state.colourCoordinates.fill(0);
 
-    if (!state.pops.load(ini))
-        report.warnings << QStringLiteral("WallPopList/ListLeng in Setting.ini is outside 0-%1; "
-                                          "reading %2 pop-window records")
-                               .arg(kPopTableSize)
-                               .arg(state.pops.listLeng);
+    readGeometry(ini, "WallPopList", "ListLeng", 0, 0, kPopTableSize, report.warnings);
+    state.pops.load(ini);
 
     // The cell sources, which the first board application reads; loading them
     // here gives wallctl and the tests the same state the window shows.

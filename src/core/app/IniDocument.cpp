@@ -1,6 +1,7 @@
 #include "IniDocument.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace wall {
 
@@ -8,11 +9,8 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-#ifdef Q_OS_WIN
-constexpr std::string_view kNewFileEol = "\r\n";
-#else
-constexpr std::string_view kNewFileEol = "\n";
-#endif
+// Indexed by IniDocument::Ending.
+constexpr std::string_view kEndings[] = {"\n", "\r\n", "\r", ""};
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -119,29 +117,34 @@ void IniDocument::parse() {
 
     sections_.emplace_back(); // the text before the first section
     std::uint32_t firstOccurrence = 0;
+    bool firstLine = true;
     while (!rest.empty()) {
         const auto nl = rest.find('\n');
         std::string_view text = rest.substr(0, nl);
         rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
+        Ending ending = nl == std::string_view::npos ? None : Lf;
         if (!text.empty() && text.back() == '\r') {
             text.remove_suffix(1);
-            if (eol_.empty())
-                eol_ = "\r\n";
-        } else if (nl != std::string_view::npos && eol_.empty()) {
-            eol_ = "\n";
+            ending = ending == Lf ? CrLf : Cr;
         }
+        if (std::exchange(firstLine, false))
+#ifdef Q_OS_WIN
+            eol_ = ending == Lf ? Lf : CrLf;
+#else
+            eol_ = ending == CrLf ? CrLf : Lf;
+#endif
 
         if (const auto name = sectionName(text)) {
             const auto index = static_cast<std::uint32_t>(sections_.size());
             sections_.emplace_back();
-            sections_.back().lines.push_back({text});
+            sections_.back().lines.push_back({text, -1, ending});
             sections_.back().insertAt = 1;
             // A repeated section shares the key index of its first occurrence.
             firstOccurrence = sectionIndex_.try_emplace(*name, index).first->second;
             continue;
         }
         Section& current = sections_.back();
-        current.lines.push_back({text});
+        current.lines.push_back({text, -1, ending});
         if (const auto kv = keyValue(text)) {
             current.insertAt = current.lines.size();
             if (sections_.size() == 1)
@@ -152,8 +155,6 @@ void IniDocument::parse() {
                 ++keyCount_;
         }
     }
-    if (eol_.empty())
-        eol_ = kNewFileEol;
 }
 
 const IniDocument::Line& IniDocument::lineAt(const Locator& at) const {
@@ -202,7 +203,7 @@ std::uint32_t IniDocument::sectionFor(std::string_view name) {
     const auto index = static_cast<std::uint32_t>(sections_.size());
     sections_.emplace_back();
     Section& created = sections_.back();
-    created.lines.emplace_back();
+    created.lines.push_back({{}, -1, eol_});
     const std::string_view stableName = stableText_.emplace_back(name);
     std::string header;
     header.append("[").append(name).append("]");
@@ -227,7 +228,7 @@ bool IniDocument::setValue(std::string_view section, std::string_view key, std::
         ownText(line, std::move(text));
         return true;
     }
-    sec.added.emplace_back();
+    sec.added.push_back({{}, -1, eol_});
     std::string text;
     text.append(key).append("=").append(value);
     ownText(sec.added.back(), std::move(text));
@@ -243,7 +244,15 @@ std::string IniDocument::serialize() const {
     out.reserve(static_cast<std::size_t>(content_.size()) + owned_.size() * 32 + 16);
     if (bom_)
         out.append(kUtf8Bom);
-    auto put = [&](const Line& line) { out.append(line.text).append(eol_); };
+    // A line that ended the file without an ending gets one when anything
+    // follows it now.
+    bool unterminated = false;
+    auto put = [&](const Line& line) {
+        if (unterminated)
+            out.append(kEndings[eol_]);
+        out.append(line.text).append(kEndings[line.ending]);
+        unterminated = line.ending == None;
+    };
     for (const Section& s : sections_) {
         for (std::size_t i = 0; i < s.lines.size(); ++i) {
             if (i == s.insertAt)

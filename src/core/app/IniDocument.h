@@ -16,8 +16,10 @@ namespace wall {
 //
 // Everything the file holds is written back byte for byte: sections and keys
 // this console does not know, comments, blank lines, lines that are neither,
-// the order and the line endings. A changed value rewrites its line only; a
-// new key goes after the last key of its section, a new section at the end.
+// the order and each line's own ending (a last line without one keeps none).
+// A changed value rewrites its line only; a new key goes after the last key
+// of its section, a new section at the end. New lines end as the file's
+// first line does.
 //
 // Sections and keys compare case-insensitively (ASCII), as Windows INI files
 // do. A section that appears twice is one section: the first occurrence of a
@@ -44,9 +46,12 @@ public:
     std::size_t keyCount() const { return keyCount_; }
 
 private:
+    // How a line ends; an index into the table of endings.
+    enum Ending : std::uint8_t { Lf, CrLf, Cr, None };
     struct Line {
         std::string_view text; // into content_, or into owned_[owned]
         std::int32_t owned = -1;
+        Ending ending = Lf;
     };
     struct Locator {
         std::uint32_t section;
@@ -86,7 +91,7 @@ private:
     std::vector<Section> sections_;
     std::unordered_map<std::string_view, std::uint32_t, NoCaseHash, NoCaseEqual> sectionIndex_;
     std::unordered_map<KeyRef, Locator, NoCaseHash, NoCaseEqual> keys_;
-    std::string_view eol_; // the line ending of the file, one of two literals
+    Ending eol_ = Lf; // the ending of the file's first line, given to new lines
     bool bom_ = false;
     std::size_t keyCount_ = 0;
 };

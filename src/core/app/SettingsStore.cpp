@@ -4,13 +4,14 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
+#include "FileAccess.h"
 #include "IniDocument.h"
 
 #include <charconv>
 #include <limits>
+#include <utility>
 
 namespace wall {
 
@@ -98,9 +99,11 @@ SettingsScope SettingsStore::open() {
         return SettingsScope(this); // nested: share the document in use
 
     QFileInfo info(path_);
-    if (!info.exists()) {
+    if (!info.exists() && !info.isSymLink() && !dryRun_) {
         QFile create(path_);
-        if (!create.open(QIODevice::WriteOnly))
+        if (create.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            createdFile_ = true;
+        else if (!QFileInfo::exists(path_))
             report(QStringLiteral("Cannot create %1: %2").arg(path_, create.errorString()));
         create.close();
         info.refresh();
@@ -108,27 +111,50 @@ SettingsScope SettingsStore::open() {
 
     const bool cacheUsable = doc_ && doc_->fromDisk && info.exists() && info.size() == doc_->size &&
                              info.lastModified() == doc_->modified;
-    if (!cacheUsable) {
+    if (cacheUsable)
+        return SettingsScope(this);
+
+    FileRead read = readRegularFile(path_, kMaxSettingsFileBytes);
+    switch (read.status) {
+    case FileRead::Ok:
         doc_ = std::make_unique<Document>();
         dirty_ = false;
-        QFile file(path_);
-        if (file.open(QIODevice::ReadOnly)) {
-            doc_->ini = IniDocument(file.readAll());
-            doc_->size = info.size();
-            doc_->modified = info.lastModified();
-            doc_->fromDisk = true;
-        } else if (info.exists()) {
-            report(QStringLiteral("Cannot read %1: %2").arg(path_, file.errorString()));
+        unreadable_ = false;
+        doc_->ini = IniDocument(std::move(read.bytes));
+        doc_->size = info.size();
+        doc_->modified = info.lastModified();
+        doc_->fromDisk = true;
+        break;
+    case FileRead::Missing:
+        // Not created (a dry run, or the folder refused it): what this process
+        // wrote in memory stays until the file appears.
+        unreadable_ = false;
+        if (!doc_ || doc_->fromDisk) {
+            doc_ = std::make_unique<Document>();
+            dirty_ = false;
         }
+        break;
+    case FileRead::Refused:
+        if (!std::exchange(unreadable_, true)) {
+            unreadableReason_ = read.reason;
+            report(QStringLiteral("%1 cannot be read: %2. Its settings are not used, and "
+                                  "nothing is saved to it.")
+                       .arg(path_, read.reason));
+        }
+        if (!doc_ || doc_->fromDisk) {
+            doc_ = std::make_unique<Document>();
+            dirty_ = false;
+        }
+        break;
     }
     return SettingsScope(this);
 }
 
 bool SettingsStore::save(QString* error) {
     auto fail = [&](const QString& why) {
-        const QString message = QStringLiteral("Cannot save %1: %2").arg(path_, why);
+        ++failedSaves_;
         if (error)
-            *error = message;
+            *error = QStringLiteral("Cannot save %1: %2").arg(path_, why);
         return false;
     };
 
@@ -136,25 +162,13 @@ bool SettingsStore::save(QString* error) {
         dirty_ = false;
         return true;
     }
-    const QFileInfo before(path_);
-    if (before.exists() && !before.isWritable())
-        return fail(QStringLiteral("the file is read-only"));
+    if (unreadable_)
+        return fail(
+            QStringLiteral("it cannot be read (%1), so it is not replaced").arg(unreadableReason_));
 
-    const std::string text = doc_->ini.serialize();
-
-    // Unbuffered, so that a short write (disk full, size limit) shows in the
-    // count below instead of being lost in a flush that commit() ignores.
-    QSaveFile out(path_);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(out.errorString());
-    if (out.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-        const QString why = out.errorString();
-        out.cancelWriting();
+    QString why;
+    if (!replaceFile(path_, doc_->ini.serialize(), &why))
         return fail(why);
-    }
-    if (!out.commit())
-        return fail(out.errorString());
 
     const QFileInfo after(path_);
     doc_->size = after.size();
@@ -168,7 +182,7 @@ void SettingsStore::endScope(bool saveFailed) {
     --openScopes_;
     // After a failed save the next scope must see the file as it really is;
     // the unsaved writes stay only while an enclosing scope may still save.
-    if (openScopes_ == 0 && saveFailed) {
+    if (openScopes_ == 0 && saveFailed && !unreadable_) {
         doc_.reset();
         dirty_ = false;
     }
@@ -190,7 +204,7 @@ SettingsScope::~SettingsScope() {
         return;
     QString error;
     if (!release(&error))
-        store->report(error);
+        store->reportError(error);
 }
 
 bool SettingsScope::release(QString* error) {
@@ -219,12 +233,17 @@ bool SettingsScope::hasKey(std::string_view section, std::string_view key) const
     return rawValue(section, key).has_value();
 }
 
-int SettingsScope::readInt(std::string_view section, std::string_view key, int fallback) const {
+std::optional<int> SettingsScope::readStoredInt(std::string_view section,
+                                                std::string_view key) const {
     const auto raw = rawValue(section, key);
     int value = 0;
     if (raw && parseStoredInt(*raw, value))
         return value;
-    return fallback;
+    return std::nullopt;
+}
+
+int SettingsScope::readInt(std::string_view section, std::string_view key, int fallback) const {
+    return readStoredInt(section, key).value_or(fallback);
 }
 
 bool SettingsScope::readBool(std::string_view section, std::string_view key, bool fallback) const {

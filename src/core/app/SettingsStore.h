@@ -33,10 +33,23 @@ public:
 
     const QString& path() const { return path_; }
 
-    // Opens a scope on the file, creating it empty when it is missing. A file
-    // that cannot be created or read gives a scope in which every read yields
-    // its default; the reason goes to the error sink.
+    // Opens a scope on the file, creating it empty when it is missing (not in
+    // a dry run). A file that cannot be created gives a scope in which every
+    // read yields its default; the reason goes to the error sink.
+    //
+    // A file that exists but cannot be read (no permission, an I/O error, a
+    // folder, a pipe or device, over 64 MiB) is never written: the store works
+    // on defaults in memory, refuses every save to that path, and says so
+    // once. Once the file reads again, it is used as it is on disk.
     SettingsScope open();
+
+    // Whether the file existed but could not be read at the last open, and why.
+    bool unreadable() const { return unreadable_; }
+    const QString& unreadableReason() const { return unreadableReason_; }
+    // Whether this store created the missing file.
+    bool createdFile() const { return createdFile_; }
+    // How many saves failed (the file on disk then stayed as it was).
+    int failedSaves() const { return failedSaves_; }
 
     // Where failures are reported that the caller did not collect itself:
     // a scope destroyed without release(), a file that cannot be created.
@@ -46,8 +59,12 @@ public:
     // file (wallctl --trace).
     void setDryRun(bool on) { dryRun_ = on; }
 
-    // Reports a failure through the sink.
-    void reportError(const QString& message) const { report(message); }
+    // Reports a failed save through the sink. The refused saves of a file
+    // that cannot be read are not said again: the open said so once.
+    void reportError(const QString& message) const {
+        if (!unreadable_)
+            report(message);
+    }
 
 private:
     friend class SettingsScope;
@@ -63,6 +80,10 @@ private:
     int openScopes_ = 0;
     bool dirty_ = false; // written since the last successful save
     bool dryRun_ = false;
+    bool unreadable_ = false;
+    QString unreadableReason_;
+    bool createdFile_ = false;
+    int failedSaves_ = 0;
 };
 
 class SettingsScope {
@@ -74,6 +95,8 @@ public:
 
     bool hasKey(std::string_view section, std::string_view key) const;
     int readInt(std::string_view section, std::string_view key, int fallback) const;
+    // The stored integer, or nothing when the key is missing or not a number.
+    std::optional<int> readStoredInt(std::string_view section, std::string_view key) const;
     bool readBool(std::string_view section, std::string_view key, bool fallback) const;
     QString readText(std::string_view section, std::string_view key,
                      const QString& fallback = {}) const;

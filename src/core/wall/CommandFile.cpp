@@ -1,9 +1,8 @@
 #include "CommandFile.h"
 
-#include <QFile>
-#include <QRegularExpression>
+#include "app/FileAccess.h"
 
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace wall {
@@ -19,25 +18,24 @@ bool saveCommandFile(const QString& path, const QStringList& lines, QString* err
     QByteArray text;
     for (const QString& line : lines)
         text += line.toUtf8() + "\r\n";
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(text) != text.size() ||
-        !out.commit()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, out.errorString());
-        out.cancelWriting();
-        return false;
-    }
-    return true;
+    QString why;
+    if (replaceFile(path, text, &why))
+        return true;
+    if (error)
+        *error = QStringLiteral("%1: %2").arg(path, why);
+    return false;
 }
 
 std::optional<QStringList> loadCommandFile(const QString& path, QString* error) {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
+    FileRead read = readRegularFile(path, kMaxCommandFileBytes);
+    if (read.status != FileRead::Ok) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, in.errorString());
+            *error = QStringLiteral("%1: %2").arg(path, read.status == FileRead::Missing
+                                                            ? QStringLiteral("no such file")
+                                                            : read.reason);
         return std::nullopt;
     }
-    const QByteArray bytes = in.readAll();
+    const QByteArray& bytes = read.bytes;
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8(bytes);
     if (utf8.hasError()) {

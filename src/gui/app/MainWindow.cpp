@@ -193,11 +193,20 @@ MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer,
             panels_[4]->setText(detail);
         if (repeated)
             return;
+        // A file that cannot be read is kept as it is: the console runs on
+        // its defaults and saves nothing to it.
+        const bool unreadable = console_.settings().unreadable();
+        const QString what =
+            unreadable
+                ? (english ? QStringLiteral("The settings file cannot be read; the console "
+                                            "runs on its defaults and saves nothing to it.\n")
+                           : QStringLiteral("设置文件无法读取：软件按默认设置运行，"
+                                            "且不会写入该文件。\n"))
+                : (english ? QStringLiteral("The settings file could not be written.\n")
+                           : QStringLiteral("设置文件无法写入。\n"));
         Modal::message(this, Modal::Icon::Plain,
                        english ? QStringLiteral("Error") : QStringLiteral("错误提示"),
-                       (english ? QStringLiteral("The settings file could not be written.\n")
-                                : QStringLiteral("设置文件无法写入。\n")) +
-                           detail);
+                       what + detail);
     });
     portSetup_ = std::make_unique<WindowPortSetup>(devices_, this);
     form27Setup_ = std::make_unique<WindowPortSetup>(devices_, nullptr);

@@ -60,6 +60,21 @@ int Modal::exec(QDialog& dialog) {
     return dialog.exec();
 }
 
+void Modal::answerByDefault(std::function<void(const QString& line)> log) {
+    setMessageHook([log](Icon, const QString& title, const QString& text) {
+        log(QStringLiteral("[%1] %2 (answered OK)").arg(title, QString(text).replace(u'\n', u' ')));
+    });
+    setDialogHook([log](QDialog& dialog) {
+        log(QStringLiteral("[%1] (answered Cancel)").arg(dialog.windowTitle()));
+        return int(QDialog::Rejected);
+    });
+    setFileHook([log](bool save) {
+        log(save ? QStringLiteral("[save file] (cancelled)")
+                 : QStringLiteral("[open file] (cancelled)"));
+        return QString();
+    });
+}
+
 void Modal::setMessageHook(MessageHook hook) {
     messageHook() = std::move(hook);
 }

@@ -25,6 +25,11 @@ public:
                                 const QString& proposed);
     static QString openFileName(QWidget* parent, const QString& filter);
 
+    // For runs with nobody at the screen: from now on every message, modal
+    // dialog and file dialog is answered by its default (OK, Cancel, no file)
+    // without being shown, and each is told to `log` in one line.
+    static void answerByDefault(std::function<void(const QString& line)> log);
+
     // Test hooks: while set, nothing is shown and the hook answers instead.
     using MessageHook = std::function<void(Icon, const QString& title, const QString& text)>;
     using DialogHook = std::function<int(QDialog&)>;

@@ -1,5 +1,6 @@
 // wallconsole: the console window.
 #include "MainWindow.h"
+#include "Modal.h"
 
 #include "SerialDevices.h"
 #include "UiPacer.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTextStream>
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
@@ -27,6 +29,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("FILE"));
     parser.addOptions({settingsOption, screenshotOption});
     parser.process(app);
+
+    // A run that saves a picture has nobody to answer a box: every box and
+    // modal dialog takes its default answer and is written to stderr.
+    if (parser.isSet(screenshotOption))
+        wall::Modal::answerByDefault(
+            [](const QString& line) { QTextStream(stderr) << "wallconsole: " << line << '\n'; });
 
     wall::SettingsStore store(parser.isSet(settingsOption) ? parser.value(settingsOption)
                                                            : wall::defaultSettingsPath());

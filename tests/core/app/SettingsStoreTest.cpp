@@ -1,15 +1,25 @@
 #include "app/SettingsStore.h"
+#include "support/FileFaults.h"
 #include "support/IniFixture.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStringEncoder>
+
+#include <gmock/gmock.h>
 
 #include <csignal>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace wall;
+using wall::test::FaultyFile;
+using wall::test::FileFault;
 using wall::test::IniFixture;
 
 namespace {
@@ -219,6 +229,133 @@ TEST_F(SettingsStoreTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
         << "after a failed save the next scope sees the file as it is";
 }
 
+#endif
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadOrReplacedIsLeftAsItIsAndSaidOnce) {
+    const QByteArray original = "[SETTING]\nRow=5\nCol=6\n[Wall]\nWall_Mode0=Morning\n";
+    for (FileFault fault : {FileFault::WriteOnly, FileFault::Folder, FileFault::Fifo,
+                            FileFault::Endless, FileFault::Oversized, FileFault::ReadOnlyFile,
+                            FileFault::ReadOnlyFolder, FileFault::FullDisk}) {
+        SCOPED_TRACE(wall::test::faultName(fault));
+        const FaultyFile file(fault, dirPath(), original);
+        const QByteArray before = file.state();
+        SettingsStore store(file.path());
+        QStringList reported;
+        store.setErrorSink([&](const QString& m) { reported << m; });
+        const bool unreadable = wall::test::unreadableFault(fault);
+
+        QString error;
+        bool saved = true;
+        file.run([&] {
+            SettingsScope ini = store.open();
+            EXPECT_EQ(ini.readInt("SETTING", "Row", 3), unreadable ? 3 : 5);
+            ini.writeInt("SETTING", "Row", 7);
+            EXPECT_EQ(ini.readInt("SETTING", "Row", 3), 7) << "kept in memory";
+            saved = ini.release(&error);
+        });
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(store.failedSaves(), 1);
+        EXPECT_EQ(store.unreadable(), unreadable);
+        if (unreadable) {
+            ASSERT_EQ(reported.size(), 1) << reported.join(u'\n').toStdString();
+            EXPECT_THAT(reported.first().toStdString(), testing::HasSubstr("cannot be read"));
+            EXPECT_THAT(reported.first().toStdString(),
+                        testing::HasSubstr(file.systemReason().toStdString()));
+            EXPECT_THAT(error.toStdString(), testing::HasSubstr("cannot be read"));
+            // Later scopes keep the memory and stay quiet.
+            file.run([&] {
+                SettingsScope ini = store.open();
+                EXPECT_EQ(ini.readInt("SETTING", "Row", 3), 7);
+                ini.writeInt("SETTING", "Col", 8);
+            });
+            EXPECT_EQ(reported.size(), 1) << "said once";
+        } else {
+            EXPECT_THAT(error.toStdString(), testing::HasSubstr(file.systemReason().toStdString()));
+        }
+        EXPECT_THAT(error.toStdString(), testing::Not(testing::HasSubstr("Unknown error")));
+        EXPECT_EQ(file.state(), before) << "the file on disk is untouched";
+    }
+}
+
+TEST_F(SettingsStoreTest, ASaveKeepsEachLinesEndingAndAnUnterminatedLastLine) {
+    struct Case {
+        const char* what;
+        QByteArray file;
+        std::function<void(SettingsScope&)> edit;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        {"mixed endings, a changed value in place", "[A]\r\nx=1\ny=2\r\n[B]\nz=3",
+         [](SettingsScope& s) {
+             s.writeInt("A", "y", 5);
+             s.writeInt("B", "z", 9);
+         },
+         "[A]\r\nx=1\ny=5\r\n[B]\nz=9"},
+        {"new lines take the first line's ending", "[A]\r\nx=1\n[B]\nz=3",
+         [](SettingsScope& s) {
+             s.writeInt("A", "new", 1);
+             s.writeInt("B", "w", 7);
+             s.writeInt("C", "v", 2);
+         },
+         "[A]\r\nx=1\nnew=1\r\n[B]\nz=3\r\nw=7\r\n[C]\r\nv=2\r\n"},
+        {"a byte-order mark and CR LF throughout", "\xEF\xBB\xBF[A]\r\nx=1\r\n",
+         [](SettingsScope& s) { s.writeInt("A", "x", 2); }, "\xEF\xBB\xBF[A]\r\nx=2\r\n"},
+    };
+    for (const Case& c : cases) {
+        writeFile(c.file);
+        SettingsStore store(path());
+        {
+            SettingsScope ini = store.open();
+            c.edit(ini);
+        }
+        EXPECT_EQ(readFile(), c.expected) << c.what;
+    }
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(SettingsStoreTest, ASaveKeepsTheFilesOwnerAndMode) {
+    writeFile("[SETTING]\nRow=3\n");
+    const QByteArray name = QFile::encodeName(path());
+    const bool root = ::geteuid() == 0;
+    const uid_t owner = root ? 65534 : ::geteuid();
+    const gid_t group = root ? 65534 : ::getegid();
+    ASSERT_EQ(::chown(name.constData(), owner, group), 0);
+    ASSERT_EQ(::chmod(name.constData(), 0640), 0);
+
+    SettingsStore store(path());
+    {
+        SettingsScope ini = store.open();
+        ini.writeInt("SETTING", "Row", 4);
+        ASSERT_TRUE(ini.release());
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat(name.constData(), &st), 0);
+    EXPECT_EQ(st.st_uid, owner);
+    EXPECT_EQ(st.st_gid, group);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(readFile(), QByteArray("[SETTING]\nRow=4\n"));
+}
+
+TEST_F(SettingsStoreTest, ATemporaryFileOfAKilledSaveIsRemovedByTheNextSave) {
+    // The temporary of a process that has ended, and one of a running process.
+    QProcess ended;
+    ended.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(ended.waitForStarted());
+    const qint64 endedPid = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished());
+    const QString stale = path() + QStringLiteral(".save-%1").arg(endedPid);
+    const QString live = path() + QStringLiteral(".save-%1").arg(qint64(::getppid()));
+    for (const QString& temp : {stale, live}) {
+        QFile f(temp);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[SETTING]\nRow=");
+    }
+    SettingsStore store(path());
+    store.open().writeInt("SETTING", "Row", 4);
+    EXPECT_FALSE(QFile::exists(stale));
+    EXPECT_TRUE(QFile::exists(live)) << "another running save's file is its own";
+    EXPECT_EQ(QDir(dirPath()).entryList(QDir::Files).size(), 2);
+}
 #endif
 
 TEST_F(SettingsStoreTest, NestedScopesShareOneDocument) {
