@@ -20,6 +20,7 @@ struct CountingIo final : wall::DeviceIo, wall::DeviceLink, wall::Pacer {
     void close() override {}
     void write(QByteArrayView b) override { bytes += b.size(); }
     int readPackage(char*, int) override { return 0; }
+    void discardInput() override {}
     void pause(int) override {}
     wall::DeviceLink& link(int) override { return *this; }
     wall::Pacer& pacer() override { return *this; }

@@ -1,5 +1,6 @@
 // Feeds random bytes as Setting.ini to the start-up load followed by a
-// matrix routing of every source over the whole wall.
+// matrix routing of every source over the whole wall, and a save that must
+// read back.
 #include "FuzzSettingsFile.h"
 #include "matrix/MatrixControl.h"
 #include "matrix/MatrixFrames.h"
@@ -18,6 +19,7 @@ struct BoundedIo final : wall::DeviceIo, wall::DeviceLink, wall::Pacer {
             __builtin_trap();
     }
     int readPackage(char*, int) override { return 0; }
+    void discardInput() override {}
     void pause(int) override {}
     wall::DeviceLink& link(int device) override {
         if (device < 1 || device > wall::kDeviceCount)
@@ -55,5 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                 kind ? state->matrix.settings(*kind).id : 1);
         }
     }
+
+    {
+        wall::SettingsScope ini = store.open();
+        ini.writeInt("SETTING", "Row", grid.rows());
+        if (!ini.release())
+            __builtin_trap();
+    }
+    if (store.open().readInt("SETTING", "Row", -1) != grid.rows())
+        __builtin_trap();
     return 0;
 }

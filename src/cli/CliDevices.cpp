@@ -37,6 +37,7 @@ public:
     int readPackage(char* buffer, int capacity) override {
         return device_.readPackage(buffer, capacity);
     }
+    void discardInput() override { device_.discardInput(); }
 
     int stoppedFrames = 0; // not sent because the command was stopped
 
@@ -131,6 +132,12 @@ QStringList CliDevices::finish() {
     for (int d = 1; d <= kDeviceCount; ++d)
         if (devices_.device_(d).isOpen())
             drain(d);
+    std::array<int, kDeviceCount> queuedAtEnd{};
+    for (int d = 1; d <= kDeviceCount; ++d)
+        queuedAtEnd[size_t(d - 1)] = devices_.device_(d).pendingFrames();
+    // Closed before counting: what is still queued now is never sent.
+    for (int d = 1; d <= kDeviceCount; ++d)
+        devices_.device_(d).close();
 
     QStringList problems;
     const int lost = lostDevice_.load();
@@ -141,8 +148,8 @@ QStringList CliDevices::finish() {
     }
     for (int d = 1; d <= kDeviceCount; ++d) {
         const SerialDevice& device = devices_.device_(d);
-        const int queued = device.pendingFrames();
-        const int notSent = device.droppedFrames() + links_[size_t(d - 1)]->stoppedFrames + queued;
+        const int queued = queuedAtEnd[size_t(d - 1)];
+        const int notSent = device.droppedFrames() + links_[size_t(d - 1)]->stoppedFrames;
         const QString name =
             QStringLiteral("Serial device %1 (%2)")
                 .arg(d)

@@ -49,14 +49,15 @@ private:
     void drain(int device);
     bool stopped() const { return lostDevice_.load() != 0; }
 
+    // Declared before the devices: a loss said while they close still lands.
+    std::atomic<int> lostDevice_{0}; // the first device lost, 0 while none is
+    QMutex lostMutex_;
+    QString lostReason_;
     std::unique_ptr<GuardedPacer> pacer_;
     SerialDevices devices_;
     std::array<std::unique_ptr<GuardedLink>, kDeviceCount> links_;
     std::array<QString, kDeviceCount> portNames_;
     std::array<int, kDeviceCount> baud_{};
-    std::atomic<int> lostDevice_{0}; // the first device lost, 0 while none is
-    QMutex lostMutex_;
-    QString lostReason_;
 };
 
 } // namespace wall

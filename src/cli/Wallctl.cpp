@@ -397,7 +397,9 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         code = Refused;
     // The save's own reason came through the sink.
     if (store.failedSaves() > 0) {
-        err << QStringLiteral("The frames were sent, but the settings were not stored.\n");
+        err << (code == Done ? QStringLiteral("The frames were sent, but the settings were not "
+                                              "stored.\n")
+                             : QStringLiteral("The settings were not stored either.\n"));
         code = Refused;
     }
     return code;

@@ -149,6 +149,19 @@ public:
         inFlight_.push_back(bytes.size());
     }
 
+    // Everything received so far, the port's own buffer and a package still
+    // being gathered included, goes.
+    void discardInput() {
+        if (port_) {
+            port_->waitForReadyRead(0); // what the system holds for the port
+            port_->readAll();
+        }
+        if (gap_)
+            gap_->stop();
+        current_.clear();
+        device_.clearReceived();
+    }
+
     void closePort() {
         if (port_) {
             finishPackage();
@@ -273,6 +286,18 @@ int SerialDevice::readPackage(char* buffer, int capacity) {
     if (n > 0)
         std::memcpy(buffer, package.constData(), static_cast<size_t>(n));
     return std::max(n, 0);
+}
+
+void SerialDevice::discardInput() {
+    // In the I/O thread, so that bytes it has read but not yet framed go too;
+    // waited for, so that the next read cannot see what it drops.
+    QMetaObject::invokeMethod(
+        worker_, [w = worker_] { w->discardInput(); }, Qt::BlockingQueuedConnection);
+}
+
+void SerialDevice::clearReceived() {
+    QMutexLocker lock(&mutex_);
+    received_.clear();
 }
 
 bool SerialDevice::waitForWritten(int msecs) {

@@ -42,6 +42,7 @@ public:
     void close() override;
     void write(QByteArrayView bytes) override;
     int readPackage(char* buffer, int capacity) override;
+    void discardInput() override;
 
     // Waits until every queued byte has been handed to the system, or the
     // time runs out. For command-line use before the process ends.
@@ -61,6 +62,7 @@ Q_SIGNALS:
 private:
     friend class SerialWorker;
     void deliver(QByteArray package);
+    void clearReceived();
     void markClosed(const QString& reason);
 
     const int number_;

@@ -355,9 +355,9 @@ TEST_F(WallctlTest, ASettingsFileThatCannotBeReadOrReplacedIsLeftAsItIs) {
     using wall::test::FileFault;
     const QByteArray original =
         "[SETTING]\nRow=2\nCol=2\n[Wall]\nWall_Mode0=Morning\n[Unit1]\nSource0=12\n";
-    for (FileFault fault :
-         {FileFault::WriteOnly, FileFault::Folder, FileFault::Fifo, FileFault::Endless,
-          FileFault::ReadOnlyFile, FileFault::ReadOnlyFolder, FileFault::FullDisk}) {
+    for (FileFault fault : {FileFault::WriteOnly, FileFault::Folder, FileFault::Fifo,
+                            FileFault::Endless, FileFault::DanglingLink, FileFault::ReadOnlyFile,
+                            FileFault::ReadOnlyFolder, FileFault::FullDisk}) {
         SCOPED_TRACE(wall::test::faultName(fault));
         const wall::test::FaultyFile file(fault, dirPath(), original);
         const QByteArray before = file.state();

@@ -57,4 +57,36 @@ TEST(ReadBackEndToEnd, BrightnessWrittenIsReadBackInEveryFormat) {
     }
 }
 
+TEST(ReadBackEndToEnd, ALateAnswerToAnEarlierReadIsNotTakenByTheNextRead) {
+    PtySimulator sim(std::make_unique<SimulatedWall>(3, 3, frameFormatFor(0)));
+    QString error;
+    ASSERT_TRUE(sim.start(error)) << error.toStdString();
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Setting.ini"));
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[SETTING]\nCmdDelayTime10Ms=0\n[YbCommDevice1 Com Set]\nPortName=" +
+            sim.slavePath().toUtf8() + "\n");
+    f.close();
+
+    SettingsStore store(ini);
+    test::EventLoopPacer pacer;
+    SerialDevices devices(pacer);
+    Console console(store, devices);
+    console.load(dir.path());
+    ASSERT_TRUE(devices.link(1).open(console.state().serialDevice(1), error))
+        << error.toStdString();
+    ASSERT_TRUE(console.buttonWrite(0x80, 100).ok);
+
+    // Without polls the read gives up at once; the wall's answer (100)
+    // arrives afterwards and waits on the link.
+    EXPECT_FALSE(console.readParameter(0x80, ReadKind::Slider).ok);
+    pacer.pause(200);
+    console.state().settings.CmdDelayTime10Ms = 50;
+    ASSERT_TRUE(console.buttonWrite(0x80, 30).ok);
+    const ReadEvent read = console.readParameter(0x80, ReadKind::Slider);
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.reply.value, 30) << "the late 100 is not this read's answer";
+}
+
 } // namespace

@@ -36,6 +36,8 @@ const char* faultName(FileFault fault) {
         return "named pipe";
     case FileFault::Endless:
         return "endless device";
+    case FileFault::DanglingLink:
+        return "dangling link";
     case FileFault::Oversized:
         return "oversized file";
     case FileFault::ReadOnlyFile:
@@ -74,6 +76,9 @@ FaultyFile::FaultyFile(FileFault fault, const QString& dir, const QByteArray& co
         break;
     case FileFault::Endless:
         EXPECT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path_));
+        break;
+    case FileFault::DanglingLink:
+        EXPECT_TRUE(QFile::link(dir_ + QStringLiteral("/gone.ini"), path_));
         break;
     case FileFault::Oversized: {
         EXPECT_TRUE(writeAll(path_, content));
@@ -171,6 +176,8 @@ QString FaultyFile::systemReason() const {
         return QStringLiteral("it is a pipe");
     case FileFault::Endless:
         return QStringLiteral("it is a device");
+    case FileFault::DanglingLink:
+        return QStringLiteral("which does not exist");
     case FileFault::Oversized:
         return QStringLiteral("larger than 64 MiB");
     case FileFault::ReadOnlyFile:

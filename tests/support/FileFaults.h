@@ -14,6 +14,7 @@ enum class FileFault {
     Folder,         // the path is a folder
     Fifo,           // the path is a named pipe nobody writes to
     Endless,        // the path leads to /dev/zero
+    DanglingLink,   // the path is a link to a file that does not exist
     Oversized,      // a regular file over the size limit
     ReadOnlyFile,   // mode 0444
     ReadOnlyFolder, // the folder's mode 0555

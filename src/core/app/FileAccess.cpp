@@ -79,14 +79,25 @@ void removeStaleTemporaries(const QString& path) {
 FileRead readRegularFile(const QString& path, qint64 maxBytes) {
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(path);
-    // Non-blocking, so that a pipe with no writer cannot hold the open.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    // Only a regular file is opened at all: opening a terminal or a serial
+    // port could change its lines.
+    struct stat before {};
+    if (::stat(name.constData(), &before) != 0) {
         const int error = errno;
+        struct stat link {};
+        if (error == ENOENT && ::lstat(name.constData(), &link) == 0)
+            return refused(QStringLiteral("it is a link to %1, which does not exist")
+                               .arg(QFileInfo(path).symLinkTarget()));
         if (error == ENOENT)
             return {};
         return refused(systemReason(error));
     }
+    if (!S_ISREG(before.st_mode))
+        return refused(fileTypeReason(before.st_mode));
+    // Non-blocking, so that a pipe swapped in meanwhile cannot hold the open.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return refused(systemReason(errno));
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
@@ -200,17 +211,21 @@ bool replaceFile(const QString& requested, QByteArrayView bytes, QString* error)
         data += n;
         left -= n;
     }
-    if (::fsync(fd) != 0)
-        return abandon(errno);
     if (existed) {
+        // Only the administrator can give a file away. Anyone else who may
+        // replace another user's file keeps at least its group, so that the
+        // people sharing it through the group still can.
+        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+            ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            if (errno != EPERM)
+                return abandon(errno);
+            ::fchown(fd, uid_t(-1), old.st_gid);
+        }
         if (::fchmod(fd, old.st_mode & 07777) != 0)
             return abandon(errno);
-        // Only the administrator can give a file away; for anyone else the
-        // owner already is the one saving.
-        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
-            ::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM)
-            return abandon(errno);
     }
+    if (::fsync(fd) != 0)
+        return abandon(errno);
     if (::close(fd) != 0) {
         const int e = errno;
         ::unlink(temp.constData());

@@ -118,6 +118,9 @@ void IniDocument::parse() {
     sections_.emplace_back(); // the text before the first section
     std::uint32_t firstOccurrence = 0;
     bool firstLine = true;
+#ifdef Q_OS_WIN
+    eol_ = CrLf; // a new file
+#endif
     while (!rest.empty()) {
         const auto nl = rest.find('\n');
         std::string_view text = rest.substr(0, nl);
@@ -246,12 +249,16 @@ std::string IniDocument::serialize() const {
         out.append(kUtf8Bom);
     // A line that ended the file without an ending gets one when anything
     // follows it now.
-    bool unterminated = false;
+    // (A lone CR only ends the file's last line: a line break then
+    // completes it.)
+    Ending previous = Lf;
     auto put = [&](const Line& line) {
-        if (unterminated)
+        if (previous == None)
             out.append(kEndings[eol_]);
+        else if (previous == Cr)
+            out.append("\n");
         out.append(line.text).append(kEndings[line.ending]);
-        unterminated = line.ending == None;
+        previous = line.ending;
     };
     for (const Section& s : sections_) {
         for (std::size_t i = 0; i < s.lines.size(); ++i) {

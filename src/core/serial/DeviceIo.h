@@ -33,6 +33,10 @@ public:
     // drops the rest of it. Returns the number of bytes, or 0 when no package
     // is waiting.
     virtual int readPackage(char* buffer, int capacity) = 0;
+    // Drops everything received so far, the beginning of a package still
+    // arriving included. Called before a request whose answer is read: an
+    // answer comes after its request, so nothing received before it is one.
+    virtual void discardInput() = 0;
 };
 
 // Every wait the console makes between device commands.

@@ -34,9 +34,10 @@ public:
     }
 
     int readPackage(char* buffer, int capacity) override {
-        if (!open_ || replies_.isEmpty() || capacity <= 0)
+        QList<QByteArray>& from = arrived_.isEmpty() ? replies_ : arrived_;
+        if (!open_ || from.isEmpty() || capacity <= 0)
             return 0;
-        const QByteArray package = replies_.takeFirst();
+        const QByteArray package = from.takeFirst();
         const int n = std::min<int>(capacity, static_cast<int>(package.size()));
         std::memcpy(buffer, package.constData(), static_cast<size_t>(n));
         return n;
@@ -46,7 +47,10 @@ public:
     int device_;
     bool open_ = true;
     QString openError_;
-    QList<QByteArray> replies_;
+    void discardInput() override { arrived_.clear(); }
+
+    QList<QByteArray> arrived_; // received before now
+    QList<QByteArray> replies_; // answers still to come
 };
 
 class TraceIo::TracePacer final : public Pacer {
@@ -74,6 +78,10 @@ DeviceLink& TraceIo::link(int device) {
 
 Pacer& TraceIo::pacer() {
     return *pacer_;
+}
+
+void TraceIo::receiveNow(int device, QByteArray package) {
+    static_cast<Link&>(link(device)).arrived_.append(std::move(package));
 }
 
 void TraceIo::queueReply(int device, QByteArray package) {

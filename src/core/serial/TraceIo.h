@@ -27,8 +27,11 @@ public:
     DeviceLink& link(int device) override;
     Pacer& pacer() override;
 
-    // Queues a package that the next read on `device` returns.
+    // Queues a package that the next read on `device` returns: an answer
+    // still to come, which dropping the input before a request leaves alone.
     void queueReply(int device, QByteArray package);
+    // A package that has arrived already; dropping the input drops it.
+    void receiveNow(int device, QByteArray package);
     // Marks a device closed: writes to it are dropped and leave no line.
     void setOpen(int device, bool open);
     // Makes the next opens of a device fail with this text (empty: succeed).

@@ -45,6 +45,7 @@ ReadEvent Console::readParameter(std::uint8_t parameter, ReadKind kind, PageRead
     if (grid.isInside(grid.selection()) && frame.ok()) {
         Raise polling(reading_);
         DeviceLink& wall = io_.link(kWallLink);
+        wall.discardInput(); // a late answer to an earlier read is not this one
         wall.write(frame.bytes);
         for (int poll = 0; poll < state_->settings.CmdDelayTime10Ms; ++poll) {
             char buffer[kReadBufferSize];
@@ -144,6 +145,7 @@ bool Console::getMainSource() {
                 continue;
             }
             Raise polling(reading_);
+            wall.discardInput();
             wall.write(frame.bytes);
             bool answered = state_->settings.CmdDelayTime10Ms <= 0; // no polls: nothing awaited
             for (int poll = 0; poll < state_->settings.CmdDelayTime10Ms && !answered; ++poll) {

@@ -510,8 +510,11 @@ void MainWindow::FormCreate() {
         return;
     created_ = true;
     const StartupReport report = console_.load(QApplication::applicationDirPath());
-    for (const QString& warning : report.warnings)
-        panels_[4]->setText(warning);
+    // Every start-up note shows, the whole of each in the hint.
+    if (!report.warnings.isEmpty()) {
+        panels_[4]->setText(report.warnings.join(QStringLiteral("; ")));
+        panels_[4]->setToolTip(report.warnings.join(u'\n'));
+    }
     applyMenuRules();
     // The dialogs and pages are created now, so that they show the loaded
     // settings.

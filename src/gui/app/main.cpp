@@ -50,8 +50,11 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(screenshotOption)) {
         const QString file = parser.value(screenshotOption);
         QTimer::singleShot(700, &window, [&window, file] {
-            window.grab().save(file);
+            const bool saved = window.grab().save(file);
+            if (!saved)
+                QTextStream(stderr) << "wallconsole: cannot save the picture " << file << '\n';
             window.close();
+            QCoreApplication::exit(saved ? 0 : 1); // even if a sequence held the window open
         });
     }
     return app.exec();

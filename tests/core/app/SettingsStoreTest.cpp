@@ -233,9 +233,10 @@ TEST_F(SettingsStoreTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
 
 TEST_F(SettingsStoreTest, AFileThatCannotBeReadOrReplacedIsLeftAsItIsAndSaidOnce) {
     const QByteArray original = "[SETTING]\nRow=5\nCol=6\n[Wall]\nWall_Mode0=Morning\n";
-    for (FileFault fault : {FileFault::WriteOnly, FileFault::Folder, FileFault::Fifo,
-                            FileFault::Endless, FileFault::Oversized, FileFault::ReadOnlyFile,
-                            FileFault::ReadOnlyFolder, FileFault::FullDisk}) {
+    for (FileFault fault :
+         {FileFault::WriteOnly, FileFault::Folder, FileFault::Fifo, FileFault::DanglingLink,
+          FileFault::Endless, FileFault::Oversized, FileFault::ReadOnlyFile,
+          FileFault::ReadOnlyFolder, FileFault::FullDisk}) {
         SCOPED_TRACE(wall::test::faultName(fault));
         const FaultyFile file(fault, dirPath(), original);
         const QByteArray before = file.state();
@@ -298,6 +299,8 @@ TEST_F(SettingsStoreTest, ASaveKeepsEachLinesEndingAndAnUnterminatedLastLine) {
              s.writeInt("C", "v", 2);
          },
          "[A]\r\nx=1\nnew=1\r\n[B]\nz=3\r\nw=7\r\n[C]\r\nv=2\r\n"},
+        {"a lone CR ending the file is completed when a line follows", "[A]\nx=1\r",
+         [](SettingsScope& s) { s.writeInt("A", "y", 5); }, "[A]\nx=1\r\ny=5\n"},
         {"a byte-order mark and CR LF throughout", "\xEF\xBB\xBF[A]\r\nx=1\r\n",
          [](SettingsScope& s) { s.writeInt("A", "x", 2); }, "\xEF\xBB\xBF[A]\r\nx=2\r\n"},
     };

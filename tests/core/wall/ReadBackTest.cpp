@@ -3,8 +3,11 @@
 #include "app/SettingsStore.h"
 #include "serial/TraceIo.h"
 #include "support/TraceConsoleFixture.h"
+#include "wall/BoardSources.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace wall;
 
@@ -140,6 +143,44 @@ TEST_F(SingleReadTest, AStopDuringTheSourceReadStillEndsWithTheOutcome) {
     EXPECT_EQ(console->grid().source(0), 10) << "the answered screen is stored";
     EXPECT_EQ(io.lines().filter(QStringLiteral("30 01 AE")).size(), 1)
         << "the second screen is not read";
+}
+
+TEST_F(SingleReadTest, NothingReceivedBeforeTheReadFrameIsTakenForItsAnswer) {
+    // A late answer to an earlier read, or the start of one, is on the link
+    // when the frame goes out; the answer to this read comes after it.
+    struct Case {
+        const char* what;
+        std::function<bool(Console&)> read;
+        const char* stale;
+        const char* answer; // nullptr: the wall stays silent
+        // What the console keeps of the read: its value, the page's list, the cell's source.
+        std::function<int(Console&)> kept;
+        int expected;
+    };
+    const auto lastValue = [](Console& c) { return c.lastReadValue(); };
+    const Case cases[] = {
+        {"a single read", [](Console& c) { return c.readParameter(0x80, ReadKind::Slider).ok; },
+         "11 80 64 AE", "11 80 1E AE", lastValue, 30},
+        {"a single read with no answer fails",
+         [](Console& c) { return c.readParameter(0x80, ReadKind::Slider).ok; }, "11 80 64 AE",
+         nullptr, lastValue, -1},
+        {"a page read", [](Console& c) { return c.pageRead(0); }, "11 41 64 AE", "11 41 1E AE",
+         [](Console& c) {
+             return c.commandList().value(0) == QStringLiteral("CmdVidoBrightness:30") ? 30 : -1;
+         },
+         30},
+        {"a source read", [](Console& c) { return c.getMainSource(); }, "11 30 00 AE",
+         "11 30 0A AE", [](Console& c) { return c.grid().source(0); },
+         sourceFromWire(0x0A).value_or(-2)},
+    };
+    for (const Case& c : cases) {
+        load("[SETTING]\nCmdDelayTime10Ms=3\n");
+        io.receiveNow(1, hex(c.stale));
+        if (c.answer)
+            io.queueReply(1, hex(c.answer));
+        c.read(*console);
+        EXPECT_EQ(c.kept(*console), c.expected) << c.what;
+    }
 }
 
 TEST_F(SingleReadTest, ThePipInterlockOfBoardTen) {

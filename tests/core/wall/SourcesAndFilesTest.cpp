@@ -4,10 +4,13 @@
 #include "support/TraceConsoleFixture.h"
 #include "wall/CommandFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringEncoder>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace wall;
 
@@ -177,6 +180,31 @@ TEST_F(ConsoleOnTrace, CommandFilesRoundTripAndReadTheLegacyCodePage) {
     QString error;
     EXPECT_FALSE(loadCommandFile(dirPath() + QStringLiteral("/missing.cfg"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(ConsoleOnTrace, OnlyARegularCommandFileUpToItsLimitIsRead) {
+    // Each is refused at once, with the reason, before anything is read.
+    const QString dir = dirPath();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir + QStringLiteral("/pipe.cfg")).constData(), 0644), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), dir + QStringLiteral("/zero.cfg")));
+    QDir().mkdir(dir + QStringLiteral("/folder.cfg"));
+    QFile huge(dir + QStringLiteral("/huge.cfg"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize((16ll << 20) + 1)); // sparse
+    huge.close();
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {{"pipe.cfg", "it is a pipe"},
+                 {"zero.cfg", "it is a device"},
+                 {"folder.cfg", "it is a folder"},
+                 {"huge.cfg", "larger than 16 MiB"}};
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_FALSE(loadCommandFile(dir + QLatin1Char('/') + QLatin1String(c.name), &error))
+            << c.name;
+        EXPECT_TRUE(error.contains(QLatin1String(c.reason))) << error.toStdString();
+    }
 }
 
 TEST(CommandLine, NameBeforeTheFirstColonAndTheDigitsAfterIt) {
