@@ -17,6 +17,8 @@
 
 #include <gmock/gmock.h>
 
+#include <functional>
+
 using namespace wall;
 using namespace wall::test;
 
@@ -242,13 +244,14 @@ TEST_F(MainWindowTest, StatusBarReportsTheWallLink) {
     PtyPair pty;
     writeFile(wallLinkOn(pty) + "Baud=12\nPortNo=4\n[SETTING]\nbReadEn=1\n");
     start(true);
-    EXPECT_EQ(window->statusText(0), QStringLiteral("串口: COM4"));
+    EXPECT_EQ(window->statusText(0), QStringLiteral("串口: ") + pty.slavePath())
+        << "the port really used, not COM4";
     EXPECT_EQ(window->statusText(1), QStringLiteral("波特率: 115200"));
     EXPECT_EQ(window->statusText(2), QStringLiteral("串口状态: 打开"));
     EXPECT_EQ(window->statusText(3), QStringLiteral("读取状态: "));
     window->SetLanguage(1);
     EXPECT_EQ(window->statusText(3), QStringLiteral("Read State: "));
-    EXPECT_EQ(window->statusText(0), QStringLiteral("Serial: COM4"));
+    EXPECT_EQ(window->statusText(0), QStringLiteral("Serial: ") + pty.slavePath());
     EXPECT_EQ(window->statusText(1), QStringLiteral("Baud: 115200"));
     EXPECT_EQ(window->statusText(2), QStringLiteral("Com Satus: Open"));
 
@@ -258,6 +261,65 @@ TEST_F(MainWindowTest, StatusBarReportsTheWallLink) {
         [&] { return window->statusText(4).contains(QStringLiteral("YbCommDevice1")); }, 5000));
     EXPECT_EQ(window->statusText(2), QStringLiteral("Com Satus: failure"));
     EXPECT_TRUE(console->buttonWrite(0x41, 50).ok) << "writes to the closed link are dropped";
+    EXPECT_EQ(window->statusText(4), QStringLiteral("Port not open: nothing sent"))
+        << "and said so";
+}
+
+TEST_F(MainWindowTest, EveryCommandSaysWhatItDidInTheStatusBar) {
+    PtyPair pty;
+    writeFile(wallLinkOn(pty) + "[SETTING]\nbReadEn=1\nCmdDelayTime10Ms=1\nRow=4\nCol=4\n");
+    start(true);
+    const auto status = [&] { return window->statusText(4); };
+    console->grid().setSelection({0, 0, 1, 1});
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        QString chinese;
+    };
+    const Step steps[] = {
+        {"power on", [&] { find<QAction>(QStringLiteral("N30"))->trigger(); },
+         QStringLiteral("已发送 开机 → 4 个屏幕")},
+        {"a write", [&] { console->buttonWrite(0x41, 50); },
+         QStringLiteral("已发送 写 0x41=50 → 4 个屏幕")},
+        {"an action step", [&] { console->buttonIncDec(0x5A, 1); },
+         QStringLiteral("已发送 调节 0x5A (1) → 4 个屏幕")},
+        {"a source", [&] { console->switchMainSource(10, false); },
+         QStringLiteral("已发送 信号源 DVI → 4 个屏幕")},
+        {"power off", [&] { console->powerOff(); }, QStringLiteral("已发送 关机 → 4 个屏幕")},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        EXPECT_EQ(status(), s.chinese) << s.what;
+    }
+
+    // A staggered power-on counts up, and its count gives way to the outcome.
+    console->state().settings.PowerDelayTime10Ms = 1;
+    QStringList seen;
+    console->setNoticeListener([&](const QString& t) { seen << t; });
+    QStringList progress;
+    bool staggered = false;
+    console->powerOn(&staggered, [&](int done, int total) {
+        progress << QStringLiteral("%1/%2").arg(done).arg(total);
+    });
+    EXPECT_EQ(progress.last(), QStringLiteral("4/4"));
+    EXPECT_EQ(seen.last(), QStringLiteral("已发送 开机 → 4 个屏幕"));
+
+    // The source read names the screens that did not answer.
+    window->SetLanguage(1);
+    seen.clear();
+    console->grid().setSelection({0, 0, 3, 3});
+    find<QAction>(QStringLiteral("N55"))->trigger();
+    EXPECT_EQ(seen.last(), QStringLiteral("Read sources: 16 of 16 screens did not answer: 1:1, "
+                                          "1:2, 1:3, 1:4, 2:1, 2:2, 2:3, 2:4, 3:1, 3:2, 3:3, 3:4 "
+                                          "and 4 more"));
+
+    // Read all shows how far it has come.
+    seen.clear();
+    console->grid().setSelection({0, 0, 0, 0});
+    console->readAll();
+    ASSERT_GE(seen.size(), 2);
+    EXPECT_EQ(seen.first(), QStringLiteral("Read all 1/") + seen.first().section(u'/', 1));
+    EXPECT_TRUE(seen.contains(QStringLiteral("Read sources: 1 of 1 screens did not answer: 1:1")));
 }
 
 } // namespace

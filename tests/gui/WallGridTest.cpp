@@ -32,8 +32,11 @@ protected:
 
 TEST_F(WallGridTest, CustomColoursOfAFreshWallAreWhite) {
     startOnPty("[Wall]\nWallCustomColors=1\n");
+    const Selection& s = grid->selection();
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c) {
+            if (r >= s.top && r <= s.bottom && c >= s.left && c <= s.right)
+                continue; // tinted as selected
             const QImage image = grid->grab().toImage();
             const QRect cell = grid->cellRect(r, c);
             EXPECT_EQ(image.pixelColor(cell.center() + QPoint(0, cell.height() / 4)),
@@ -90,6 +93,7 @@ TEST_F(WallGridTest, ColouringATwoByTwoSelectionWritesFourKeys) {
     EXPECT_THAT(after.toStdString(),
                 testing::HasSubstr("[WallColor]\nH1V1=255\nH1V2=255\nH2V1=255\nH2V2=255\n"));
     EXPECT_EQ(after.count("=255\n"), 4);
+    grid->setSelection({0, 0, 0, 0}); // the coloured cells unselected, untinted
     const QImage image = grid->grab().toImage();
     EXPECT_EQ(image.pixelColor(grid->cellRect(2, 2).bottomRight() - QPoint(5, 5)), QColor(Qt::red));
 }
@@ -120,6 +124,86 @@ TEST_F(WallGridTest, ResizingTheWindowFollowsTheSizingRule) {
     EXPECT_EQ(grid->width(), m.width);
     EXPECT_EQ(grid->defaultRowHeight(), (m.height - 3 - 1) / 3);
     EXPECT_EQ(grid->defaultColumnWidth(), (m.width - 3 - 1) / 3);
+}
+
+TEST(CellText, ShrinksThenKeepsTheAddressThenNothing) {
+    QFont bold;
+    bold.setBold(true);
+    bold.setPixelSize(13);
+    const QString text = QStringLiteral("12:30  HDMI");
+    const QFontMetrics m13(bold);
+    const int whole = m13.horizontalAdvance(text) + 4;
+    struct Case {
+        const char* what;
+        QSize cell;
+        QString shown;
+        bool smaller; // drawn below the grid's own 13 pixels
+    };
+    const Case cases[] = {
+        {"room to spare", QSize(whole + 40, 40), text, false},
+        {"a little short: a smaller font", QSize(whole - 6, 40), text, true},
+        {"far too narrow: the address", QSize(whole / 2, 40), QStringLiteral("12:30"), false},
+        {"no room at all", QSize(6, 6), QString(), true},
+    };
+    for (const Case& c : cases) {
+        const FittedCellText fitted = fitCellText(text, c.cell, bold);
+        EXPECT_EQ(fitted.text, c.shown) << c.what;
+        EXPECT_EQ(fitted.whole, c.shown == text) << c.what;
+        EXPECT_EQ(fitted.pixelSize < 13, c.smaller) << c.what;
+        EXPECT_GE(fitted.pixelSize, 8) << c.what;
+    }
+}
+
+TEST_F(WallGridTest, AThirtyByThirtyWallShowsEveryCellsAddressAndHintsTheWholeText) {
+    startOnPty("[SETTING]\nRow=30\nCol=30\n[Unit1]\nSource899=10\n");
+    window->resize(1024, 700); // the smallest size the console is made for
+    QCoreApplication::processEvents();
+    for (int r = 0; r < 30; ++r)
+        for (int c = 0; c < 30; ++c) {
+            const QString text = grid->cellText(r, c);
+            const FittedCellText fitted =
+                fitCellText(text, grid->cellRect(r, c).size(), grid->font());
+            ASSERT_TRUE(text.startsWith(fitted.text)) << text.toStdString();
+            ASSERT_EQ(fitted.text.section(QStringLiteral("  "), 0, 0),
+                      QStringLiteral("%1:%2").arg(r + 1).arg(c + 1))
+                << "the address stays readable";
+        }
+    // The last cell's source name does not fit: the hint names it.
+    QTest::mouseMove(grid, grid->cellRect(29, 29).center());
+    EXPECT_EQ(grid->toolTip(), grid->cellText(29, 29));
+    EXPECT_THAT(grid->toolTip().toStdString(), testing::StartsWith("30:30  "));
+}
+
+TEST_F(WallGridTest, TheSelectionStandsOutOnEveryColourOfThePalette) {
+    startOnPty("[Wall]\nWallCustomColors=1\n");
+    auto* palette = findIn<ColourPalette>(QStringLiteral("Form30"), QStringLiteral("CColorGrid1"));
+    ASSERT_NE(palette, nullptr);
+    const auto distance = [](QColor a, QColor b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue());
+    };
+    for (int bgr : ColourPalette::kColours) {
+        console->grid().setSelection({0, 0, 1, 0});
+        console->colourSelection(bgr);
+        grid->setSelection({0, 0, 0, 0}); // cell 1:1 selected, 1:2 the same colour unselected
+        const QImage image = grid->grab().toImage();
+        const QRect selected = grid->cellRect(0, 0), plain = grid->cellRect(0, 1);
+        const QColor background = image.pixelColor(plain.center());
+        EXPECT_EQ(background, fromBgr(bgr));
+        // Some part of the selected cell's frame differs strongly from the colour.
+        int strongest = 0;
+        for (int inset : {1, 2, 3, 4})
+            strongest =
+                std::max(strongest,
+                         distance(image.pixelColor(selected.left() + inset, selected.center().y()),
+                                  background));
+        EXPECT_GT(strongest, 200) << "colour " << bgr;
+    }
+    // Disabled, the swatches keep their colours, dimmed rather than grey.
+    palette->setEnabled(false);
+    const QImage swatches = palette->grab().toImage();
+    const QColor red = swatches.pixelColor(palette->swatch(9).center()); // 0x0000FF
+    EXPECT_GT(red.hsvSaturation(), 40) << "not grey";
 }
 
 } // namespace

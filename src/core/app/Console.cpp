@@ -27,6 +27,16 @@ StartupReport Console::load(const QString& executableDir) {
     return loadConsoleState(store_, *state_, executableDir);
 }
 
+void Console::notice(const QString& text) const {
+    if (noticeListener_)
+        noticeListener_(text);
+}
+
+void Console::noticeSent(const notices::Label& what, int screens) const {
+    notice(io_.link(kWallLink).isOpen() ? notices::sent(messageLanguage(), what, screens)
+                                        : notices::portNotOpen(messageLanguage()));
+}
+
 CommandResult Console::buttonWrite(std::uint8_t parameter, unsigned value) {
     return sendToSelection(ScreenCommand::Write, parameter, value);
 }
@@ -36,7 +46,7 @@ CommandResult Console::buttonIncDec(std::uint8_t parameter, std::uint8_t value) 
 }
 
 CommandResult Console::sendToSelection(ScreenCommand command, std::uint8_t parameter,
-                                       unsigned value) {
+                                       unsigned value, const notices::Label* label) {
     if (reading_)
         return CommandResult::refused(messageLanguage() != 0 ? QStringLiteral("a read is running")
                                                              : QStringLiteral("正在读取"));
@@ -50,11 +60,23 @@ CommandResult Console::sendToSelection(ScreenCommand command, std::uint8_t param
     if (!frame.ok())
         return CommandResult::refused(describe(frame.error, messageLanguage()));
     io_.link(kWallLink).write(frame.bytes);
+    const QString p = QStringLiteral("0x") +
+                      QStringLiteral("%1").arg(parameter, 2, 16, QLatin1Char('0')).toUpper();
+    const notices::Label generic =
+        command == ScreenCommand::Write
+            ? notices::Label{QStringLiteral("写 %1=%2").arg(p).arg(value),
+                             QStringLiteral("write %1 = %2").arg(p).arg(value)}
+            : notices::Label{QStringLiteral("调节 %1 (%2)").arg(p).arg(value),
+                             QStringLiteral("step %1 (%2)").arg(p).arg(value)};
+    const Selection s = grid.selection();
+    noticeSent(label ? *label : generic, s.rowCount() * s.columnCount());
     return {};
 }
 
 namespace {
 constexpr std::uint8_t kPower = 0x10;
+const notices::Label kPowerOn{QStringLiteral("开机"), QStringLiteral("power on")};
+const notices::Label kPowerOff{QStringLiteral("关机"), QStringLiteral("power off")};
 } // namespace
 
 CommandResult Console::powerOn(bool* staggered, const Progress& progress) {
@@ -62,7 +84,7 @@ CommandResult Console::powerOn(bool* staggered, const Progress& progress) {
     if (staggered)
         *staggered = interval != 0;
     if (interval == 0)
-        return buttonIncDec(kPower, 1);
+        return sendToSelection(ScreenCommand::Step, kPower, 1, &kPowerOn);
     if (reading_)
         return CommandResult::refused(messageLanguage() != 0 ? QStringLiteral("a read is running")
                                                              : QStringLiteral("正在读取"));
@@ -96,11 +118,12 @@ CommandResult Console::powerOn(bool* staggered, const Progress& progress) {
             io_.pacer().pause(interval * 10);
         }
     busy_ = false;
+    noticeSent(kPowerOn, total); // in place of the progress
     return {};
 }
 
 CommandResult Console::powerOff() {
-    return buttonIncDec(kPower, 0);
+    return sendToSelection(ScreenCommand::Step, kPower, 0, &kPowerOff);
 }
 
 CommandResult Console::switchMainSource(int sourceCode, bool singleScreen) {
@@ -108,7 +131,11 @@ CommandResult Console::switchMainSource(int sourceCode, bool singleScreen) {
     if (!wire)
         return CommandResult::refused(messageLanguage() != 0 ? QStringLiteral("no such source")
                                                              : QStringLiteral("没有此信号源"));
-    const CommandResult sent = buttonIncDec(singleScreen ? 0x31 : 0x30, std::uint8_t(*wire));
+    const QString name = boardSourceName(state_->settings.BoardSel, sourceCode);
+    const notices::Label label{QStringLiteral("信号源 %1").arg(name),
+                               QStringLiteral("source %1").arg(name)};
+    const CommandResult sent = sendToSelection(ScreenCommand::Step, singleScreen ? 0x31 : 0x30,
+                                               std::uint8_t(*wire), &label);
     if (!sent.ok)
         return sent;
     WallGrid& grid = state_->grid;
@@ -139,6 +166,13 @@ Console::ApplyReport Console::applyCommandList() {
         ++report.written;
         io_.pacer().pause(10);
     }
+    const Selection s = state_->grid.selection();
+    if (report.written > 0)
+        noticeSent({QStringLiteral("APPLY %1 行").arg(report.written),
+                    QStringLiteral("APPLY of %1 line%2")
+                        .arg(report.written)
+                        .arg(report.written == 1 ? QString() : QStringLiteral("s"))},
+                   s.rowCount() * s.columnCount());
     return report;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConsoleState.h"
+#include "Notices.h"
 #include "wall/PageReads.h"
 #include "wall/ReadBack.h"
 #include "wall/ScreenPacket.h"
@@ -103,6 +104,13 @@ public:
     // A screen's main source was read and stored (its cell text changed).
     using SourceListener = std::function<void(int screenIndex)>;
     void setSourceListener(SourceListener l) { sourceListener_ = std::move(l); }
+    // A line for the status bar saying what a command did: what was sent to
+    // how many screens, a closed wall link, a read's progress, the screens
+    // that did not answer. Each replaces the one before.
+    using NoticeListener = std::function<void(const QString&)>;
+    void setNoticeListener(NoticeListener l) { noticeListener_ = std::move(l); }
+    // The screens that did not answer the last source read, row by row.
+    const std::vector<Cell>& silentScreens() const { return silentScreens_; }
 
     // The picture-in-picture interlock of boards 10 and 11: whether the write
     // button of 0x65 … 0x68 may be used.
@@ -174,7 +182,13 @@ private:
     // What a routing reads of the console: the wall, the matrix settings,
     // the port flags, the switch type and the picture choice.
     MatrixContext matrixContext();
-    CommandResult sendToSelection(ScreenCommand command, std::uint8_t parameter, unsigned value);
+    CommandResult sendToSelection(ScreenCommand command, std::uint8_t parameter, unsigned value,
+                                  const notices::Label* label = nullptr);
+    void notice(const QString& text) const;
+    // What went out to `screens` screens, or that the wall link is closed.
+    void noticeSent(const notices::Label& what, int screens) const;
+    // One more read of "读取所有" done.
+    void countRead();
 
     SettingsStore& store_;
     DeviceIo& io_;
@@ -190,6 +204,10 @@ private:
     ReadListener readListener_;
     StatusListener statusListener_;
     SourceListener sourceListener_;
+    NoticeListener noticeListener_;
+    std::vector<Cell> silentScreens_;
+    int readsDone_ = 0;
+    int readsTotal_ = 0; // 0: no read-all running
     std::optional<int> messageLanguage_;
 };
 

@@ -82,8 +82,11 @@ bool Console::saveMatrixSetup(const MatrixSetup& setup) {
     m.saveSettings(ini);
     m.saveOutputMaps(ini, s.grid.screenCount(), s.settings.BoardSel);
     QString error;
-    if (ini.release(&error))
+    if (ini.release(&error)) {
+        notice(messageLanguage() == 0 ? QStringLiteral("矩阵设置已保存")
+                                      : QStringLiteral("Matrix settings saved"));
         return true;
+    }
     store_.reportError(error);
     return false;
 }

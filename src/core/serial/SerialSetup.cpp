@@ -101,8 +101,10 @@ WallLinkStatus wallLinkStatus(int language, const SerialSettings& wallLink, bool
     const std::optional<int> rate = wallLink.baudRate();
     const QString rateText = rate ? QString::number(*rate) : QString();
     WallLinkStatus s;
-    s.port = (chinese ? QStringLiteral("串口: COM") : QStringLiteral("Serial: COM")) +
-             QString::number(wallLink.portNo);
+    // The port really used: PortName where one is set, else COM and the number.
+    s.port = (chinese ? QStringLiteral("串口: ") : QStringLiteral("Serial: ")) +
+             (wallLink.portName.isEmpty() ? QStringLiteral("COM%1").arg(wallLink.portNo)
+                                          : wallLink.portName);
     s.baud = (chinese ? QStringLiteral("波特率: ") : QStringLiteral("Baud: ")) + rateText;
     if (chinese)
         s.state = open ? QStringLiteral("串口状态: 打开") : QStringLiteral("串口状态: 打开失败");

@@ -86,6 +86,7 @@ bool Console::pageRead(int page) {
     for (const PageReadStep& step : pageReads(page)) {
         const ReadEvent e =
             readParameter(static_cast<std::uint8_t>(step.parameter), step.kind, step.effect);
+        countRead();
         if (e.ok) {
             commandList_ << QStringLiteral("%1:%2").arg(QLatin1String(step.name)).arg(lastValue_);
             if (page == kPipPage) {
@@ -103,6 +104,11 @@ bool Console::pageRead(int page) {
     return all;
 }
 
+void Console::countRead() {
+    if (readsTotal_ > 0)
+        notice(notices::readProgress(messageLanguage(), ++readsDone_, readsTotal_));
+}
+
 std::optional<bool> Console::readAll() {
     commandList_.clear();
     clearStop();
@@ -116,6 +122,14 @@ std::optional<bool> Console::readAll() {
         pages = {kAdjustPage};
     }
     pages.push_back(state_->settings.bManYou != 0 ? kRoamingPage : kPipPage);
+    // Progress in reads: every read of the pages, then one per screen.
+    readsDone_ = 0;
+    readsTotal_ = 0;
+    for (int page : pages)
+        readsTotal_ += int(pageReads(page).size());
+    const Selection selected = state_->grid.selection();
+    readsTotal_ += selected.rowCount() * selected.columnCount();
+    const auto finished = qScopeGuard([this] { readsTotal_ = 0; });
     bool all = true;
     for (int page : pages) {
         all = pageRead(page) && all;
@@ -134,14 +148,22 @@ bool Console::getMainSource() {
     bool result = true;
     WallGrid& grid = state_->grid;
     const Selection s = grid.selection();
+    silentScreens_.clear();
     if (!grid.isInside(s))
         return false;
+    // The end says how many screens did not answer, and which.
+    const auto report = qScopeGuard([&] {
+        notice(notices::sourcesRead(messageLanguage(), s.rowCount() * s.columnCount(),
+                                    silentScreens_));
+    });
     DeviceLink& wall = io_.link(kWallLink);
     for (int r = s.top; r <= s.bottom; ++r)
         for (int c = s.left; c <= s.right; ++c) {
             const ScreenFrame frame = buildReadFrame(frameFormat(), {c, r, c, r}, kMainSource);
             if (!frame.ok()) {
                 result = false; // a screen this format cannot address; the others are read
+                silentScreens_.push_back({r, c});
+                countRead();
                 continue;
             }
             Raise polling(reading_);
@@ -188,8 +210,11 @@ bool Console::getMainSource() {
                 }
                 io_.pacer().pollWait(kPollStepMs);
             }
-            if (!answered)
+            if (!answered) {
                 result = false;
+                silentScreens_.push_back({r, c});
+            }
+            countRead();
             if (stop_)
                 return false;
             io_.pacer().pause(state_->settings.CmdDelayTime10Ms);

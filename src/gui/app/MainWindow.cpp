@@ -269,6 +269,7 @@ MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer,
 
 MainWindow::~MainWindow() {
     console_.settings().setErrorSink({});
+    console_.setNoticeListener({});
 }
 
 void MainWindow::buildMenus() {
@@ -528,6 +529,11 @@ void MainWindow::FormCreate() {
             [this](const QString& why) { panels_[4]->setText(why); });
     // A main source read back relabels its cell at once.
     console_.setSourceListener([this](int) { refreshGrid(); });
+    // What every command did, in the status bar.
+    console_.setNoticeListener([this](const QString& text) {
+        panels_[4]->setText(text);
+        panels_[4]->setToolTip(text);
+    });
     for (const char* name : {"btn2", "btn3"})
         if (auto* b = findChild<QWidget*>(QLatin1String(name)))
             b->setVisible(false); // opened by access levels on board 11

@@ -27,7 +27,12 @@ void ColourPalette::paintEvent(QPaintEvent*) {
     QPainter p(this);
     for (int i = 0; i < int(kColours.size()); ++i) {
         const QRect r = swatch(i);
-        p.fillRect(r, isEnabled() ? fromBgr(kColours[size_t(i)]) : QColor(0xD0, 0xD0, 0xD0));
+        // Disabled, the swatches keep their colours, dimmed.
+        QColor colour = fromBgr(kColours[size_t(i)]);
+        if (!isEnabled())
+            colour.setAlpha(90);
+        p.fillRect(r, palette().window());
+        p.fillRect(r, colour);
         p.setPen(i == foreground_ ? QPen(palette().highlight(), 3) : QPen(Qt::darkGray));
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }

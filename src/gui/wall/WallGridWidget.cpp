@@ -10,7 +10,51 @@ namespace wall {
 namespace {
 // The selected-cell colour, 8421440 as BGR.
 constexpr int kSelectedBgr = 8421440;
+// The grid's own font size, and the smallest that is still read at a glance.
+constexpr int kCellPixels = 13;
+constexpr int kMinCellPixels = 8;
+// Room the text keeps from the cell's edges: 2 left, 3 top, 2 right and
+// bottom at the grid's own size, a pixel at smaller ones.
+constexpr QMargins kTextMargins(2, 3, 2, 2);
+constexpr QMargins kTightMargins(1, 1, 1, 0);
+
+bool isDark(const QColor& c) {
+    return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue() < 128;
+}
 } // namespace
+
+FittedCellText fitCellText(const QString& text, const QSize& cell, const QFont& base) {
+    // The full text, then the address alone ("r:c"), each at the largest
+    // size from the grid's own down to the smallest readable one. Below the
+    // grid's own size the text takes the cell's whole height: capitals and
+    // digits need only the ascent.
+    // The address may at last drop the bold weight, which is wider.
+    const QString address = text.section(QStringLiteral("  "), 0, 0);
+    const struct {
+        const QString& text;
+        bool bold;
+        int largest;
+    } tries[] = {{text, base.bold(), kCellPixels},
+                 {address, base.bold(), kCellPixels},
+                 {address, false, kMinCellPixels}};
+    for (const auto& t : tries) {
+        for (int pixels = t.largest; pixels >= kMinCellPixels; --pixels) {
+            QFont f = base;
+            f.setPixelSize(pixels);
+            f.setBold(t.bold);
+            const QFontMetrics m(f);
+            const QSize room = cell.shrunkBy(pixels == kCellPixels ? kTextMargins : kTightMargins);
+            if (m.horizontalAdvance(t.text) <= room.width() && m.capHeight() <= room.height())
+                return {t.text, pixels, t.bold, &t.text == &text};
+        }
+    }
+    return {QString(), kMinCellPixels, false, text.isEmpty()};
+}
+
+QRect cellTextRect(const QRect& cell, int pixelSize) {
+    return pixelSize == kCellPixels ? cell.marginsRemoved(kTextMargins)
+                                    : cell.marginsRemoved(kTightMargins);
+}
 
 QColor fromBgr(int bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
@@ -80,14 +124,34 @@ void WallGridWidget::paintEvent(QPaintEvent*) {
             p.fillRect(cell, back);
             p.setPen(line);
             p.drawRect(cell.adjusted(-1, -1, 0, 0));
-            // Custom colours keep the selection visible as a frame.
+            // On the cells' own colours the selection must show whatever the
+            // colour: a tint of the selection colour under a dark and a light
+            // frame, one of which stands out on any background.
             if (customColours_ && isSelected) {
-                p.setPen(QPen(selected, 3));
-                p.drawRect(cell.adjusted(1, 1, -2, -2));
+                QColor tint = selected;
+                tint.setAlpha(110);
+                p.fillRect(cell, tint);
+                p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2));
+                p.drawRect(cell.adjusted(1, 1, -1, -1));
+                p.setPen(QPen(Qt::white, 2));
+                p.drawRect(cell.adjusted(3, 3, -3, -3));
+                back = back.darker(115);
             }
-            p.setPen(!customColours_ && isSelected ? Qt::white : Qt::black);
-            p.drawText(cell.adjusted(2, 3, -2, -2),
-                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, cellText(r, c));
+            const FittedCellText fitted = fitCellText(cellText(r, c), cell.size(), font());
+            if (fitted.text.isEmpty())
+                continue;
+            QFont f = font();
+            f.setPixelSize(fitted.pixelSize);
+            f.setBold(fitted.bold);
+            p.setFont(f);
+            p.setPen((!customColours_ && isSelected) || isDark(back) ? Qt::white : Qt::black);
+            // Small text is centred on its line, so that its capitals sit
+            // inside the cell whatever the font's leading.
+            p.drawText(cellTextRect(cell, fitted.pixelSize),
+                       Qt::AlignLeft |
+                           (fitted.pixelSize == kCellPixels ? Qt::AlignTop : Qt::AlignVCenter) |
+                           Qt::TextSingleLine | Qt::TextDontClip,
+                       fitted.text);
         }
     }
 }
@@ -126,8 +190,12 @@ void WallGridWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     // The hint uses uniform cells over the whole widget; off every cell it
     // stays as it was.
-    if (const auto hover = hoverCell(p.x(), p.y(), width(), height(), rows_, cols_))
-        setToolTip(hoverHint(*hover));
+    // A cell whose text does not fit whole names it all in its hint.
+    if (const auto hover = hoverCell(p.x(), p.y(), width(), height(), rows_, cols_)) {
+        const QString text = cellText(hover->row, hover->col);
+        const bool whole = fitCellText(text, cellRect(hover->row, hover->col).size(), font()).whole;
+        setToolTip(whole || text.isEmpty() ? hoverHint(*hover) : text);
+    }
     if (dragging_)
         if (const auto cell = cellAt(p))
             selectTo(*cell, false);

@@ -7,9 +7,21 @@
 
 namespace wall {
 
+// What of a cell's text is drawn in a cell of this size: the whole text at
+// the largest size that fits, down to a smallest readable one; else the
+// address "r:c" alone; else nothing.
+struct FittedCellText {
+    QString text;
+    int pixelSize = 0;
+    bool bold = true;
+    bool whole = false; // the whole text is drawn
+};
+FittedCellText fitCellText(const QString& text, const QSize& cell, const QFont& base);
+
 // StringGrid1: one cell per screen, a rectangle selected with the mouse
 // (drag, or shift-click from the last cell), cells in their own colours when
-// custom colours are on, and a hover hint naming the cell under the mouse.
+// custom colours are on, and a hover hint naming the cell under the mouse
+// (its whole text where the cell is too small to show it).
 class WallGridWidget final : public QWidget {
     Q_OBJECT
 public:

@@ -117,3 +117,28 @@ TEST_F(OpenProcedureTest, ACancelledDialogWritesNothingAndLeavesTheDeviceClosed)
 }
 
 } // namespace
+
+namespace {
+
+TEST(WallLinkStatusText, NamesThePortReallyUsed) {
+    struct Case {
+        int language;
+        int portNo;
+        const char* portName;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {0, 3, "", "串口: COM3"},
+        {0, 1, "/dev/ttyUSB0", "串口: /dev/ttyUSB0"},
+        {1, 1, "/dev/pts/4", "Serial: /dev/pts/4"},
+        {1, 2, "", "Serial: COM2"},
+    };
+    for (const Case& c : cases) {
+        SerialSettings s = SerialSettings::defaultsFor(1);
+        s.portNo = c.portNo;
+        s.portName = QString::fromUtf8(c.portName);
+        EXPECT_EQ(wallLinkStatus(c.language, s, true).port, QString::fromUtf8(c.expected));
+    }
+}
+
+} // namespace
