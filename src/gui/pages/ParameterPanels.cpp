@@ -25,6 +25,8 @@ QPushButton* button(QWidget* parent, const char* name) {
 constexpr int kPanelHeight = 50;
 constexpr int kSliderWidthOn = 240;
 constexpr int kWidthOff = 145;
+// What a list takes beside its text: the frame and the drop-down arrow.
+constexpr int kListChrome = 32;
 
 // How much wider than `room` a caption's text is, so that the controls to
 // its right can make way for a long caption (English ones mostly).
@@ -131,7 +133,6 @@ ListPanel::ListPanel(const ListDef& def, QWidget* parent)
     : QFrame(parent), def_(def), caption_(new QLabel(this)), list_(new QComboBox(this)),
       write_(button(this, def.write)), read_(def.read ? button(this, def.read) : button(this, "")) {
     list_->setObjectName(QLatin1String(def.list));
-    list_->setSizeAdjustPolicy(QComboBox::AdjustToContents); // measured in either language
     for (std::size_t i = 0; i < def.items.size(); ++i)
         list_->addItem(QString());
     if (!def.read)
@@ -158,7 +159,10 @@ void ListPanel::setReadBack(bool on) {
         caption_->setAlignment(Qt::AlignCenter);
         caption_->setGeometry(8, 19, 62 + x, 18);
         // The list as wide as its longest item needs, 70 pixels at least.
-        const int listWidth = std::max(70, list_->sizeHint().width());
+        int widest = 0;
+        for (int i = 0; i < list_->count(); ++i)
+            widest = std::max(widest, list_->fontMetrics().horizontalAdvance(list_->itemText(i)));
+        const int listWidth = std::max(70, widest + kListChrome);
         list_->setGeometry(72 + x, 15, listWidth, 22);
         setFixedSize(kWidthOff + x + listWidth - 70, kPanelHeight);
     }
