@@ -44,7 +44,9 @@ TEST_F(MainWindowTest, WithoutASettingsFileTheFactoryWallStarts) {
     EXPECT_EQ(s.serialDevice(1).baudRate(), 9600);
     for (int d = 2; d <= kDeviceCount; ++d)
         EXPECT_FALSE(devices->link(d).isOpen()) << "device " << d;
-    EXPECT_EQ(window->size(), QSize(856, 611));
+    // The opening size, fitted to the (small) offscreen screen.
+    EXPECT_EQ(window->size(), window->size().boundedTo(MainWindow::openingSize()));
+    EXPECT_EQ(window->size(), window->size().expandedTo(MainWindow::smallestSize()));
 
     window->show();
     WallGridWidget* grid = find<WallGridWidget>(QStringLiteral("StringGrid1"));
@@ -55,7 +57,7 @@ TEST_F(MainWindowTest, WithoutASettingsFileTheFactoryWallStarts) {
     EXPECT_EQ(grid->cellText(2, 2), QStringLiteral("3:3  "));
 }
 
-TEST_F(MainWindowTest, ClosingWritesOnlyThePopCountAndThePollingSwitch) {
+TEST_F(MainWindowTest, ClosingWritesOnlyThePopCountThePollingSwitchAndTheWindowPlace) {
     PtyPair pty;
     const QByteArray original = wallLinkOn(pty);
     writeFile(original);
@@ -63,8 +65,14 @@ TEST_F(MainWindowTest, ClosingWritesOnlyThePopCountAndThePollingSwitch) {
     console->state().settings.Language = 1; // changed in memory, never saved
     console->state().pops.listLeng = 3;
     console->state().settings.matrixRollOn = true;
+    window->resize(1100, 750);
     window->close();
-    EXPECT_EQ(readFile(), original + "[WallPopList]\nListLeng=3\n[MatrixRoll]\nOnOff=1\n");
+    EXPECT_EQ(readFile(), original + "[WallPopList]\nListLeng=3\n[MatrixRoll]\nOnOff=1\n" +
+                              QStringLiteral("[Unit1]\nFormLeft=%1\nFormTop=%2\nFormWidth=1100\n"
+                                             "FormHeight=750\n")
+                                  .arg(window->x())
+                                  .arg(window->y())
+                                  .toUtf8());
 }
 
 TEST_F(MainWindowTest, EveryMenuItemCarriesItsComponentNameAndCaption) {

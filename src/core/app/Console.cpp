@@ -176,10 +176,14 @@ Console::ApplyReport Console::applyCommandList() {
     return report;
 }
 
-bool Console::saveOnClose() {
+bool Console::saveOnClose(std::optional<WindowPlace> place) {
     SettingsScope ini = store_.open();
     ini.writeInt("WallPopList", "ListLeng", state_->pops.listLeng);
     ini.writeBool("MatrixRoll", "OnOff", state_->settings.matrixRollOn);
+    if (place) {
+        writeWindowPlace(ini, *place);
+        state_->mainWindowPlace = place;
+    }
     QString error;
     if (ini.release(&error))
         return true;

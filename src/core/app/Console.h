@@ -149,10 +149,10 @@ public:
     // the settings' error sink.
     bool saveMatrixSetup(const MatrixSetup& setup);
 
-    // Closing the main window: only the pop-window count and the polling
-    // switch are written; everything else was saved when it changed. A
-    // failure goes to the settings' error sink.
-    bool saveOnClose();
+    // Closing the main window: the pop-window count, the polling switch and,
+    // when given, the window's place are written; everything else was saved
+    // when it changed. A failure goes to the settings' error sink.
+    bool saveOnClose(std::optional<WindowPlace> place = std::nullopt);
 
     // The wall settings dialog's OK: the new size, written, with the colours
     // and sources reloaded for it. Sides are clamped to 1 … 30.

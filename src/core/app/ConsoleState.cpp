@@ -117,6 +117,7 @@ StartupReport loadConsoleState(SettingsStore& store, ConsoleState& state,
     // The cell sources, which the first board application reads; loading them
     // here gives wallctl and the tests the same state the window shows.
     state.grid.loadSources(ini);
+    state.mainWindowPlace = readWindowPlace(ini);
 
     QString error;
     if (!ini.release(&error))

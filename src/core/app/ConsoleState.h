@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WindowPlace.h"
 #include "matrix/MatrixControl.h"
 #include "matrix/MatrixSettings.h"
 #include "plans/TimerRecord.h"
@@ -68,6 +69,8 @@ struct ConsoleState {
     TimerTable timers{};
     WallPopTable pops;
     RoamingControls roaming;
+    // Where the main window stood when it was last closed, if it was saved.
+    std::optional<WindowPlace> mainWindowPlace;
     int accessLevel = 0;
     std::array<int, kColourCoordinateCount> colourCoordinates{};
 

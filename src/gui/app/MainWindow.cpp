@@ -11,6 +11,7 @@
 #include "UiPacer.h"
 #include "app/Console.h"
 #include "app/SettingsStore.h"
+#include "app/WindowPlace.h"
 #include "matrix/MatrixSettingsDialog.h"
 #include "pages/ControlPages.h"
 #include "serial/PortSettingsDialog.h"
@@ -29,6 +30,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
 #include <QStatusBar>
 #include <QTabWidget>
@@ -159,11 +161,15 @@ constexpr const char* kTabCaptions[9] = {
     QT_TRANSLATE_NOOP("wall::MainWindow", "图像调整"),
 };
 
-constexpr int kInitialWidth = 856;
-constexpr int kInitialHeight = 611;
+// The window opens at 1200 x 800 where the screen has room, and can be made
+// as small as 1024 x 700; every page shows whole at either size.
+constexpr QSize kOpeningSize(1200, 800);
+constexpr QSize kSmallestSize(1024, 700);
+// Room the window manager's frame and caption take beside the window itself.
+constexpr int kFrameAllowance = 40;
 constexpr int kPageHeight = 210;
 constexpr int kImageWidth = 150;
-constexpr int kImageHeight = 200;
+constexpr int kMargin = 4;
 // Status-bar panels 0, 1, 2, 3 and 5 have fixed widths; panel 4 takes the rest.
 constexpr int kPanelWidths[6] = {120, 120, 170, 150, 0, 150};
 constexpr int kStatusSpacing = 16;
@@ -220,6 +226,7 @@ MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer,
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
+    central->installEventFilter(this); // the lower area follows the central area
     grid_ = new WallGridWidget(central);
     grid_->setColourSource(&console_.grid());
     plans_ = new QListWidget(central);
@@ -236,7 +243,6 @@ MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer,
     label59_->setObjectName(QStringLiteral("Label59"));
     for (QLabel* l : {label58_, label59_}) {
         l->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
-        l->setFixedWidth(kImageWidth);
         l->setAlignment(Qt::AlignCenter);
     }
     label58_->setStyleSheet(QStringLiteral("color: white; font-weight: bold; font-size: 16px;"));
@@ -539,7 +545,7 @@ void MainWindow::FormCreate() {
             b->setVisible(false); // opened by access levels on board 11
     // The grid starts with its first cell selected.
     console_.grid().setSelection({0, 0, 0, 0});
-    resize(kInitialWidth, kInitialHeight);
+    placeWindow();
 
     // Only the roaming or the picture-in-picture page, and the image
     // adjustment page, until an access level opens more.
@@ -646,6 +652,7 @@ void MainWindow::SetLanguage(int language) {
             QEvent change(QEvent::LanguageChange);
             QCoreApplication::sendEvent(w, &change);
         }
+    FormCanResize(); // the side buttons take the width of their captions
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -713,24 +720,76 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     FormCanResize();
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The central area's own size is final only once the menu and status
+    // bars have theirs; the layout follows it, not the window's.
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        FormCanResize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QSize MainWindow::openingSize() {
+    return kOpeningSize;
+}
+
+QSize MainWindow::smallestSize() {
+    return kSmallestSize;
+}
+
+void MainWindow::placeWindow() {
+    setMinimumSize(kSmallestSize);
+    QList<QRect> screens;
+    for (const QScreen* s : QGuiApplication::screens())
+        screens << s->availableGeometry();
+    if (const std::optional<WindowPlace>& kept = console_.state().mainWindowPlace;
+        kept && windowPlaceUsable(*kept, kSmallestSize, screens)) {
+        resize(kept->width, kept->height);
+        move(kept->left, kept->top);
+        return;
+    }
+    QSize size = kOpeningSize;
+    if (const QScreen* s = screen()) {
+        const QRect room = s->availableGeometry();
+        size = size.boundedTo(room.size() - QSize(0, kFrameAllowance));
+        move(room.topLeft());
+    }
+    resize(size.expandedTo(kSmallestSize));
+}
+
 void MainWindow::FormCanResize() {
-    // The rule works in window coordinates; the children sit below the menu.
+    // The lower area (the pages and the calendar panel with the read and side
+    // buttons) stands on the bottom of the central area, above the status
+    // bar, whatever height the menu and status bars take. The grid keeps its
+    // rule (the window less 240 x 272) but never reaches into the lower area;
+    // the plan list takes the width beside it.
+    const QWidget* area = centralWidget();
     const int W = width(), H = height();
-    const int top = menuBar()->isVisible() ? menuBar()->height() : 0;
+    const int areaWidth = area->width(), areaHeight = area->height();
+    const int lowerTop = std::max(areaHeight - kPageHeight - kMargin, 0);
+    QWidget* side = controls_ ? controls_->sideButtons() : nullptr;
+    const int sideWidth = std::max(kImageWidth, side ? side->sizeHint().width() + 2 * kMargin : 0);
+    const int sideLeft = areaWidth - sideWidth - 2 * kMargin;
+    pages_->setGeometry(kMargin, lowerTop, std::max(sideLeft - 2 * kMargin, 1), kPageHeight);
+    image_->setGeometry(sideLeft, lowerTop, sideWidth, kPageHeight);
+    const int labelHeight = label58_->sizeHint().height();
+    label58_->setGeometry(sideLeft, lowerTop + 30, sideWidth, labelHeight);
+    label59_->setGeometry(sideLeft, lowerTop + 30 + labelHeight + 12, sideWidth,
+                          label59_->sizeHint().height());
+    if (side) {
+        const int sideHeight = side->sizeHint().height();
+        side->setGeometry(sideLeft + kMargin, lowerTop + kPageHeight - sideHeight - kMargin,
+                          sideWidth - 2 * kMargin, sideHeight);
+    }
+
     const WallGrid& g = console_.grid();
-    const GridMetrics m = gridMetrics(W, H, g.rows(), g.cols());
+    GridMetrics m = gridMetrics(W, H, g.rows(), g.cols());
+    const int room = lowerTop - 2 * 8;
+    if (m.height > room) // the rule's height for a window that leaves just that room
+        m = gridMetrics(W, room + (H - m.height), g.rows(), g.cols());
     grid_->setGeometry(8, 8, std::max(m.width, 1), std::max(m.height, 1));
     grid_->setLayout(g.rows(), g.cols(), m.rowHeight, m.columnWidth);
-    plans_->setGeometry(m.width + 16, 8, std::max(W - m.width - 24, 1), std::max(m.height, 1));
-    pages_->setGeometry(4, H - kPageHeight - 32 - top, std::max(W - 176, 1), kPageHeight);
-    image_->setGeometry(W - kImageWidth - 20, H - kImageHeight - 32 - top, kImageWidth,
-                        kImageHeight);
-    label58_->move(image_->x(), image_->y() + 40);
-    label59_->move(image_->x(), image_->y() + 104);
-    // The read and side buttons sit in the lower part of the calendar panel.
-    if (controls_)
-        controls_->sideButtons()->setGeometry(image_->x() + 4, image_->y() + 128, kImageWidth - 8,
-                                              kImageHeight - 132);
+    plans_->setGeometry(m.width + 16, 8, std::max(areaWidth - m.width - 24, 1),
+                        std::max(m.height, 1));
     // Panel 4 takes what panels 0, 1, 2 and 5 leave, less panel 3 where read-back
     // shows it, and the status bar's own spacing, so that the clock stays in view.
     int fixed = kPanelWidths[0] + kPanelWidths[1] + kPanelWidths[2] + kPanelWidths[5];
@@ -745,7 +804,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    console_.saveOnClose(); // a failure is reported through the settings' error sink
+    // The place kept for the next start: the frame's corner and the inner
+    // size the window has when it is neither maximised nor full screen.
+    const QRect inner = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    const QPoint frame = geometry().topLeft() - pos();
+    const WindowPlace place{inner.x() - frame.x(), inner.y() - frame.y(), inner.width(),
+                            inner.height()};
+    console_.saveOnClose(place); // a failure is reported through the settings' error sink
     for (QWidget* w : windows_)
         if (w)
             w->close();

@@ -48,6 +48,10 @@ public:
     void SetBoard();
     // The grid's counts and sizes from the window size, as on every resize.
     void FormCanResize();
+    // The size the console opens at when no place of its own is kept, before
+    // it is fitted to the screen; and the smallest it can be made.
+    static QSize openingSize();
+    static QSize smallestSize();
     void Timer1Timer();
     void N30Click(); // wall power on
     void N55Click(); // read the selection's main sources
@@ -63,6 +67,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -76,6 +81,8 @@ private:
     void showLinkLost(int device, const QString& reason);
     void retranslate();
     void openWindow(const QString& formName);
+    // The kept place when it can be used, else the opening size on the screen.
+    void placeWindow();
 
     Console& console_;
     SerialDevices& devices_;

@@ -99,6 +99,13 @@ MatrixSettingsDialog::MatrixSettingsDialog(Console& console, QWidget* parent)
                             QStringLiteral("YPbPr")});
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
+    // The cells share the whole grid between them, whatever the wall's size.
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->horizontalHeader()->setMinimumSectionSize(1);
+    grid_->verticalHeader()->setMinimumSectionSize(1);
+    // All four pages' tabs stay in view: the page control is as wide as they are.
+    pageControl_->setUsesScrollButtons(false);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -232,14 +239,8 @@ void MatrixSettingsDialog::showEvent(QShowEvent* event) {
 
 void MatrixSettingsDialog::FormShow() {
     const WallGrid& wall = console_.grid();
-    const int rows = wall.rows(), cols = wall.cols();
-    grid_->setRowCount(rows);
-    grid_->setColumnCount(cols);
-    const int height = grid_->viewport()->height(), width = grid_->viewport()->width();
-    for (int r = 0; r < rows; ++r)
-        grid_->setRowHeight(r, std::max(1, (height - rows - 1) / rows));
-    for (int c = 0; c < cols; ++c)
-        grid_->setColumnWidth(c, std::max(1, (width - cols - 1) / cols));
+    grid_->setRowCount(wall.rows());
+    grid_->setColumnCount(wall.cols());
     diagramKind_->setCurrentIndex(pageControl_->currentIndex());
     fillCells();
     for (int k = 0; k < kMatrixKindCount; ++k)

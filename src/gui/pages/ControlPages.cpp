@@ -14,6 +14,7 @@
 #include <QGroupBox>
 
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +22,8 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <array>
 
 namespace wall {
 
@@ -38,17 +41,33 @@ constexpr const char* kPositionModes[] = {
     QT_TRANSLATE_NOOP("wall::Pages", "左下"), QT_TRANSLATE_NOOP("wall::Pages", "右下"),
     QT_TRANSLATE_NOOP("wall::Pages", "中间")};
 
-// Captions for the button pairs whose own captions do not tell them apart.
-struct GroupCaption {
-    const char* before; // the first button of the pair
+// The button pairs whose own captions do not tell them apart: each pair
+// stands in a group of its own under the group's caption.
+struct ButtonGroupDef {
+    const char* name; // the group's objectName
     const char* caption;
+    std::array<const char*, 2> buttons;
 };
-constexpr GroupCaption kGroupCaptions[] = {
-    {"suiButton84", QT_TRANSLATE_NOOP("wall::Pages", "制式")},
-    {"suiButton119", QT_TRANSLATE_NOOP("wall::Pages", "信源模式")},
-    {"suiButton68", QT_TRANSLATE_NOOP("wall::Pages", "动态模式")},
-    {"suiButton134", QT_TRANSLATE_NOOP("wall::Pages", "LVDS信号标准")},
+constexpr ButtonGroupDef kButtonGroups[] = {
+    {"StandardGroup", QT_TRANSLATE_NOOP("wall::Pages", "制式"), {"suiButton84", "suiButton85"}},
+    {"SourceModeGroup",
+     QT_TRANSLATE_NOOP("wall::Pages", "信源模式"),
+     {"suiButton119", "suiButton122"}},
+    {"DynamicModeGroup",
+     QT_TRANSLATE_NOOP("wall::Pages", "动态模式"),
+     {"suiButton68", "suiButton136"}},
+    {"LvdsGroup",
+     QT_TRANSLATE_NOOP("wall::Pages", "LVDS信号标准"),
+     {"suiButton134", "suiButton135"}},
 };
+
+const ButtonGroupDef* groupOf(const char* control) {
+    for (const ButtonGroupDef& g : kButtonGroups)
+        for (const char* b : g.buttons)
+            if (qstrcmp(b, control) == 0)
+                return &g;
+    return nullptr;
+}
 
 struct PageLayout {
     QGridLayout* grid;
@@ -261,9 +280,24 @@ void ControlPages::buildPage(int page) {
         }
         layout.add(box);
     }
+    QMap<const ButtonGroupDef*, QGroupBox*> groups;
     for (const ActionDef& a : actionDefs())
         if (a.page == page) {
-            auto* b = new QPushButton(content);
+            QGroupBox* group = nullptr;
+            if (const ButtonGroupDef* g = groupOf(a.control)) {
+                group = groups.value(g);
+                if (!group) {
+                    group = new QGroupBox(content);
+                    group->setObjectName(QLatin1String(g->name));
+                    group->setProperty("caption", QByteArray(g->caption));
+                    auto* row = new QHBoxLayout(group);
+                    row->setContentsMargins(4, 2, 4, 2);
+                    groups.insert(g, group);
+                    groups_ << group;
+                    layout.add(group);
+                }
+            }
+            auto* b = new QPushButton(group ? static_cast<QWidget*>(group) : content);
             b->setObjectName(QLatin1String(a.control));
             b->setProperty("caption", QByteArray(a.caption));
             connect(b, &QPushButton::clicked, this, [this, a] {
@@ -272,15 +306,10 @@ void ControlPages::buildPage(int page) {
                                                        std::uint8_t(a.value)));
             });
             actions_ << b;
-            // Pairs that share their button captions get a caption of their own.
-            for (const GroupCaption& g : kGroupCaptions)
-                if (qstrcmp(g.before, a.control) == 0) {
-                    auto* label = new QLabel(content);
-                    label->setProperty("caption", QByteArray(g.caption));
-                    captions_ << label;
-                    layout.add(label);
-                }
-            layout.add(b);
+            if (group)
+                group->layout()->addWidget(b);
+            else
+                layout.add(b);
         }
     layout.grid->setColumnStretch(layout.grid->columnCount(), 1);
     layout.grid->setRowStretch(kRowsPerColumn, 1);
@@ -547,6 +576,8 @@ void ControlPages::retranslate() {
         b->setText(pageText(b->property("caption").toByteArray().constData()));
     for (QLabel* l : std::as_const(captions_))
         l->setText(pageText(l->property("caption").toByteArray().constData()));
+    for (QGroupBox* g : std::as_const(groups_))
+        g->setTitle(pageText(g->property("caption").toByteArray().constData()));
     readAll_->setText(QCoreApplication::translate("wall::Pages", "读取所有"));
     stop_->setText(QCoreApplication::translate("wall::Pages", "停止读取"));
     if (subSourceRead_)

@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QComboBox;
 class QMenu;
@@ -72,6 +73,7 @@ private:
     QList<ListPanel*> lists_;
     QList<QPushButton*> actions_;
     QList<QLabel*> captions_;
+    QList<QGroupBox*> groups_;             // button groups under their own caption
     QComboBox* subSource_ = nullptr;       // suiComboBox1
     QComboBox* positionMode_ = nullptr;    // suiComboBox2
     QComboBox* sizeMode_ = nullptr;        // suiComboBox3

@@ -25,6 +25,14 @@ QPushButton* button(QWidget* parent, const char* name) {
 constexpr int kPanelHeight = 50;
 constexpr int kSliderWidthOn = 240;
 constexpr int kWidthOff = 145;
+// What a list takes beside its text: the frame and the drop-down arrow.
+constexpr int kListChrome = 32;
+
+// How much wider than `room` a caption's text is, so that the controls to
+// its right can make way for a long caption (English ones mostly).
+int overflow(const QLabel* caption, int room) {
+    return std::max(0, caption->fontMetrics().horizontalAdvance(caption->text()) + 2 - room);
+}
 
 void bevel(QFrame* f, bool on) {
     // With read-back the panels are flat; without, raised inside, lowered outside.
@@ -88,26 +96,29 @@ void SliderPanel::showRead(int value, std::optional<int> minimum, std::optional<
 }
 
 void SliderPanel::setReadBack(bool on) {
+    readBack_ = on;
     bevel(this, on);
     for (QWidget* w : {static_cast<QWidget*>(slider_), static_cast<QWidget*>(edit_),
                        static_cast<QWidget*>(write_), static_cast<QWidget*>(read_)})
         w->setVisible(on);
     if (on) {
+        const int x = overflow(caption_, 120);
         caption_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        caption_->setGeometry(0, 8, 120, 18);
+        caption_->setGeometry(0, 8, 120 + x, 18);
         slider_->setGeometry(0, 30, 120, 16);
-        plus_->setGeometry(128, 2, 25, 22);
-        minus_->setGeometry(128, 25, 25, 22);
-        edit_->setGeometry(158, 14, 36, 22);
-        write_->setGeometry(198, 2, 40, 22);
-        read_->setGeometry(198, 25, 40, 22);
-        setFixedSize(kSliderWidthOn, kPanelHeight);
+        plus_->setGeometry(128 + x, 2, 25, 22);
+        minus_->setGeometry(128 + x, 25, 25, 22);
+        edit_->setGeometry(158 + x, 14, 36, 22);
+        write_->setGeometry(198 + x, 2, 40, 22);
+        read_->setGeometry(198 + x, 25, 40, 22);
+        setFixedSize(kSliderWidthOn + x, kPanelHeight);
     } else {
+        const int x = overflow(caption_, 62);
         caption_->setAlignment(Qt::AlignCenter);
-        caption_->setGeometry(8, 19, 60, 18);
-        minus_->setGeometry(72, 12, 25, 25);
-        plus_->setGeometry(112, 12, 25, 25);
-        setFixedSize(kWidthOff, kPanelHeight);
+        caption_->setGeometry(8, 19, 62 + x, 18);
+        minus_->setGeometry(72 + x, 12, 25, 25);
+        plus_->setGeometry(112 + x, 12, 25, 25);
+        setFixedSize(kWidthOff + x, kPanelHeight);
     }
 }
 
@@ -115,6 +126,7 @@ void SliderPanel::retranslate() {
     caption_->setText(pageText(def_.caption));
     write_->setText(QCoreApplication::translate("wall::Pages", "写"));
     read_->setText(QCoreApplication::translate("wall::Pages", "读"));
+    setReadBack(readBack_); // the caption's width may have changed
 }
 
 ListPanel::ListPanel(const ListDef& def, QWidget* parent)
@@ -130,21 +142,29 @@ ListPanel::ListPanel(const ListDef& def, QWidget* parent)
 }
 
 void ListPanel::setReadBack(bool on) {
+    readBack_ = on;
     bevel(this, on);
     write_->setVisible(on);
     read_->setVisible(on);
     if (on) {
+        const int x = overflow(caption_, 91);
         caption_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        caption_->setGeometry(0, 8, 91, 18);
+        caption_->setGeometry(0, 8, 91 + x, 18);
         list_->setGeometry(0, 26, 91, 22);
-        write_->setGeometry(100, 2, 40, 22);
-        read_->setGeometry(100, 25, 40, 22);
-        setFixedSize(kWidthOff, kPanelHeight);
+        write_->setGeometry(100 + x, 2, 40, 22);
+        read_->setGeometry(100 + x, 25, 40, 22);
+        setFixedSize(kWidthOff + x, kPanelHeight);
     } else {
+        const int x = overflow(caption_, 62);
         caption_->setAlignment(Qt::AlignCenter);
-        caption_->setGeometry(8, 19, 60, 18);
-        list_->setGeometry(72, 15, 70, 22); // wide enough for the longest item
-        setFixedSize(kWidthOff, kPanelHeight);
+        caption_->setGeometry(8, 19, 62 + x, 18);
+        // The list as wide as its longest item needs, 70 pixels at least.
+        int widest = 0;
+        for (int i = 0; i < list_->count(); ++i)
+            widest = std::max(widest, list_->fontMetrics().horizontalAdvance(list_->itemText(i)));
+        const int listWidth = std::max(70, widest + kListChrome);
+        list_->setGeometry(72 + x, 15, listWidth, 22);
+        setFixedSize(kWidthOff + x + listWidth - 70, kPanelHeight);
     }
 }
 
@@ -155,6 +175,7 @@ void ListPanel::retranslate() {
         list_->setItemText(i, pageText(def_.items[size_t(i)]));
     write_->setText(QCoreApplication::translate("wall::Pages", "写"));
     read_->setText(QCoreApplication::translate("wall::Pages", "读"));
+    setReadBack(readBack_); // the caption's width may have changed
 }
 
 } // namespace wall

@@ -44,6 +44,7 @@ private:
     QPushButton* plus_;
     QPushButton* write_;
     QPushButton* read_;
+    bool readBack_ = true;
 };
 
 class ListPanel final : public QFrame {
@@ -64,6 +65,7 @@ private:
     QComboBox* list_;
     QPushButton* write_;
     QPushButton* read_;
+    bool readBack_ = true;
 };
 
 } // namespace wall

@@ -208,4 +208,51 @@ TEST_F(StartupLoadTest, PlansAndPopRecordsAreRestored) {
     EXPECT_EQ(state->settings.Language, 1);
 }
 
+TEST_F(StartupLoadTest, TheMainWindowPlaceNeedsAllFourKeys) {
+    struct Case {
+        const char* file;
+        std::optional<WindowPlace> place;
+    };
+    const Case cases[] = {
+        {"", std::nullopt},
+        {"[Unit1]\nFormLeft=-8\nFormTop=20\nFormWidth=1100\nFormHeight=760\n",
+         WindowPlace{-8, 20, 1100, 760}},
+        {"[unit1]\nformleft=5\nformtop=6\nformwidth=1024\nformheight=700\n",
+         WindowPlace{5, 6, 1024, 700}},
+        {"[Unit1]\nFormLeft=10\nFormWidth=1100\nFormHeight=760\n", std::nullopt},
+        {"[Unit1]\nFormLeft=10\nFormTop=20\nFormWidth=0\nFormHeight=760\n", std::nullopt},
+        {"[Unit1]\nFormLeft=10\nFormTop=x\nFormWidth=1100\nFormHeight=760\n", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        writeFile(c.file);
+        load();
+        EXPECT_EQ(state->mainWindowPlace, c.place) << c.file;
+    }
+}
+
+TEST(WindowPlace, UsableOnlyAtTheMinimumAndWithItsTopEdgeOnAScreen) {
+    const QSize minimum(1024, 700);
+    const QList<QRect> screens = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    struct Case {
+        WindowPlace place;
+        bool usable;
+    };
+    const Case cases[] = {
+        {{100, 50, 1100, 760}, true},     {{0, 0, 1024, 700}, true},
+        {{100, 50, 1023, 760}, false},    // narrower than the minimum
+        {{100, 50, 1100, 699}, false},    // lower than the minimum
+        {{2500, 100, 1100, 760}, true},   // on the second screen
+        {{3150, 100, 1100, 760}, false},  // only 50 pixels left on the second screen
+        {{-1000, 100, 1100, 760}, false}, // off the left edge but for 100 pixels
+        {{-900, 100, 1100, 760}, true},   // 200 pixels of its top edge shown
+        {{100, -500, 1100, 760}, false},  // its caption above every screen
+        {{100, 1075, 1100, 760}, false},  // below the first screen's bottom
+        {{1900, 1030, 1100, 760}, false}, // in the gap below the second screen
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(windowPlaceUsable(c.place, minimum, screens), c.usable)
+            << c.place.left << "," << c.place.top << " " << c.place.width << "x" << c.place.height;
+    EXPECT_FALSE(windowPlaceUsable({100, 50, 1100, 760}, minimum, {})) << "no screen at all";
+}
+
 } // namespace
