@@ -11,6 +11,7 @@ packages=(
     libgl-dev                        # needed by Qt6Gui's CMake package
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-wqy-microhei               # Chinese captions on screen
+    qt6-translations-l10n            # Qt's own texts (buttons, file dialogs) in Chinese
     xvfb xauth                       # a display for the console where there is none
 )
 

@@ -17,15 +17,24 @@ int byteAt(QByteArrayView b, qsizetype i) {
 } // namespace
 
 SimulatedWall::SimulatedWall(int rows, int cols, FrameFormat format)
-    : rows_(std::clamp(rows, 1, kMaxWallSide)), cols_(std::clamp(cols, 1, kMaxWallSide)),
-      format_(format), units_(size_t(rows_ * cols_)) {}
+    : format_(format), units_(size_t(kMaxWallSide * kMaxWallSide)) {
+    reshape(rows, cols, format);
+}
+
+void SimulatedWall::reshape(int rows, int cols, FrameFormat format) {
+    rows_ = std::clamp(rows, 1, kMaxWallSide);
+    cols_ = std::clamp(cols, 1, kMaxWallSide);
+    if (format != format_)
+        pending_.clear(); // a frame begun in the old format is not one in the new
+    format_ = format;
+}
 
 const SimulatedWall::Unit& SimulatedWall::unit(int row, int col) const {
-    return units_.at(size_t(row * cols_ + col));
+    return units_.at(size_t(row * kMaxWallSide + col));
 }
 
 SimulatedWall::Unit& SimulatedWall::unit(int row, int col) {
-    return units_.at(size_t(row * cols_ + col));
+    return units_.at(size_t(row * kMaxWallSide + col));
 }
 
 QList<QByteArray> SimulatedWall::feed(QByteArrayView bytes) {
@@ -89,8 +98,10 @@ int SimulatedWall::valueOf(const Unit& u, int parameter) const {
 
 QList<QByteArray> SimulatedWall::apply(const Frame& f) {
     const int top = std::max(f.target.top, 0), left = std::max(f.target.left, 0);
-    const int bottom = std::min(f.target.bottom, rows_ - 1);
-    const int right = std::min(f.target.right, cols_ - 1);
+    // Every unit up to the largest wall answers, whatever size the wall was
+    // given: the console may have grown it since.
+    const int bottom = std::min(f.target.bottom, kMaxWallSide - 1);
+    const int right = std::min(f.target.right, kMaxWallSide - 1);
     if (top > bottom || left > right)
         return {};
     if (f.command == int(ScreenCommand::Read))

@@ -22,7 +22,11 @@ public:
         std::map<int, int> values; // parameter -> value
     };
 
+    // The size names the units a whole-wall frame reaches; a frame that
+    // addresses units outside it (up to 30 x 30) reaches them too.
     SimulatedWall(int rows, int cols, FrameFormat format);
+    // A new size or frame format; every unit keeps its state.
+    void reshape(int rows, int cols, FrameFormat format);
 
     // Takes received bytes; returns the replies, one package each.
     QList<QByteArray> feed(QByteArrayView bytes);
@@ -54,10 +58,10 @@ private:
     QByteArray reply(int row, int col, int parameter) const;
     int valueOf(const Unit& u, int parameter) const;
 
-    int rows_;
-    int cols_;
+    int rows_ = 1;
+    int cols_ = 1;
     FrameFormat format_;
-    std::vector<Unit> units_;
+    std::vector<Unit> units_; // 30 x 30, row by row
     QByteArray pending_;
     QStringList log_;
 };

@@ -9,6 +9,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QSocketNotifier>
 #include <QTextStream>
 
@@ -47,17 +49,26 @@ int main(int argc, char* argv[]) {
     int rows = parser.value(rowsOption).toInt();
     int cols = parser.value(colsOption).toInt();
     int cmdForm = parser.value(formatOption).toInt();
-    if (parser.isSet(settingsOption)) {
-        if (!QFile::exists(parser.value(settingsOption))) {
-            err << "No settings file " << parser.value(settingsOption) << '\n';
-            return 1;
-        }
-        wall::SettingsStore store(parser.value(settingsOption));
+    const QString settings = parser.value(settingsOption);
+    // The wall's size and frame format as the settings file has them now.
+    const auto readSettings = [&settings, &rows, &cols, &cmdForm] {
+        wall::SettingsStore store(settings);
+        store.setDryRun(true);
+        store.setErrorSink([](const QString&) {});
         auto state = std::make_unique<wall::ConsoleState>();
         wall::loadConsoleState(store, *state, QCoreApplication::applicationDirPath());
+        if (store.unreadable())
+            return;
         rows = state->grid.rows();
         cols = state->grid.cols();
         cmdForm = state->settings.CmdForm;
+    };
+    if (!settings.isEmpty()) {
+        if (!QFile::exists(settings)) {
+            err << "No settings file " << settings << '\n';
+            return 1;
+        }
+        readSettings();
     }
 
     wall::PtySimulator sim(
@@ -76,11 +87,29 @@ int main(int argc, char* argv[]) {
         }
     }
     out << sim.slavePath() << '\n';
-    out << QStringLiteral("wallsim: %1 x %2 units, frame format %3\n")
-               .arg(sim.wall().rows())
-               .arg(sim.wall().cols())
-               .arg(static_cast<int>(sim.wall().format()));
-    out.flush();
+    const auto reportShape = [&out, &sim] {
+        out << QStringLiteral("wallsim: %1 x %2 units, frame format %3\n")
+                   .arg(sim.wall().rows())
+                   .arg(sim.wall().cols())
+                   .arg(static_cast<int>(sim.wall().format()));
+        out.flush();
+    };
+    reportShape();
+
+    // The console saves by replacing the file: the folder is watched, and the
+    // wall follows the size and format the console gives it.
+    QFileSystemWatcher watcher;
+    if (!settings.isEmpty()) {
+        watcher.addPath(QFileInfo(settings).absolutePath());
+        QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, &app, [&] {
+            const int before[] = {rows, cols, cmdForm};
+            readSettings();
+            if (before[0] == rows && before[1] == cols && before[2] == cmdForm)
+                return;
+            sim.wall().reshape(rows, cols, wall::frameFormatFor(cmdForm));
+            reportShape();
+        });
+    }
     if (!parser.isSet(quietOption))
         QObject::connect(&sim, &wall::PtySimulator::framesDecoded,
                          [&out](const QStringList& lines) {

@@ -3,12 +3,15 @@
 #include "wall/WallGridWidget.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -246,6 +249,42 @@ TEST_F(MainWindowTest, TheTickShowsTheClockAndSkipsWhileAHandlerWaits) {
     EXPECT_EQ(duringPause, clock) << "no tick while the pause runs";
     window->Timer1Timer();
     EXPECT_NE(window->statusText(5), clock);
+}
+
+TEST_F(MainWindowTest, ProductItemsAreNamedByWhatSetsTheirBoardApart) {
+    start(true);
+    const struct {
+        const char* item;
+        int board;
+        const char* chinese;
+        const char* english;
+    } items[] = {{"N51", 4, "4 (标准)", "4 (standard)"},
+                 {"N56", 8, "8 (四画面)", "8 (four pictures)"},
+                 {"N59", 10, "10 (光机, 画中画)", "10 (optical engine, PIP)"},
+                 {"N57", 1, "1 (温度控制)", "1 (temperature control)"}};
+    for (const auto& i : items)
+        EXPECT_EQ(find<QAction>(QLatin1String(i.item))->text(), QString::fromUtf8(i.chinese));
+    window->SetLanguage(1);
+    for (const auto& i : items) {
+        QAction* a = find<QAction>(QLatin1String(i.item));
+        EXPECT_EQ(a->text(), QString::fromUtf8(i.english));
+        a->trigger();
+        EXPECT_EQ(console->state().settings.BoardSel, i.board);
+        EXPECT_TRUE(a->isChecked());
+    }
+}
+
+TEST_F(MainWindowTest, QtsOwnButtonsFollowTheLanguageAndBoxesCarryTheCaption) {
+    start(true);
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("液晶幕墙系统软件"))
+        << "a box without a title of its own takes the console's caption";
+    window->SetLanguage(1);
+    QDialogButtonBox english(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(english.button(QDialogButtonBox::Ok)->text(), QStringLiteral("OK"));
+    window->SetLanguage(0);
 }
 
 TEST_F(MainWindowTest, StatusBarReportsTheWallLink) {

@@ -105,7 +105,15 @@ TEST_F(SerialSettingsDialogTest, AWallLinkThatCannotOpenShowsTheErrorThenTheSett
     };
     start(true);
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_THAT(messages.first().text.toStdString(), testing::HasSubstr("/dev/no-such-wall"));
+    // Which device, the system's reason, and what to do next.
+    EXPECT_EQ(messages.first().title, QStringLiteral("错误提示"));
+    EXPECT_THAT(messages.first().text.toStdString(),
+                testing::StartsWith("串口设备 1（幕墙）无法打开端口 /dev/no-such-wall：\n"));
+    // The system's reason (in Chinese where Qt has it so), once, without the port again.
+    EXPECT_FALSE(messages.first().text.section(u'\n', 1, 1).isEmpty());
+    EXPECT_FALSE(messages.first().text.section(u'\n', 1, 1).startsWith(u'/'));
+    EXPECT_THAT(messages.first().text.toStdString(),
+                testing::HasSubstr("请在接下来的串口设置对话框中选择可用的端口"));
     EXPECT_EQ(dialogs, QStringList{QStringLiteral("PortSettingsDialog1")});
     EXPECT_EQ(window->statusText(2), QStringLiteral("串口状态: 打开失败"));
 

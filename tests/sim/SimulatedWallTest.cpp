@@ -40,7 +40,9 @@ TEST(SimulatedWall, DecodesEachFormatAndAnswersReadsFromTheFirstAddressedUnit) {
          "00AEFB01"
          "FBB2111140 01AE",
          "114032AE"},
-        {"a read outside the wall gets no answer", FrameFormat::Short, "FBB2444440 01AE", ""},
+        {"a read of a unit beyond the wall's size still gets its answer", FrameFormat::Short,
+         "FBB2444440 01AE", "444032AE"},
+        {"a read beyond the largest wall gets none", FrameFormat::RowCol, "FBB21F011F014001AE", ""},
     };
     for (const Case& c : cases) {
         SimulatedWall sim(3, 3, c.format);
@@ -72,6 +74,24 @@ TEST(SimulatedWall, TheWholeWallFormsReachEveryUnit) {
     EXPECT_EQ(sim.unit(2, 2).sourceWire, 0);
     sim.feed(hex("FBB1000000004177AE"));
     EXPECT_EQ(sim.unit(1, 2).values.at(0x41), 0x77);
+}
+
+TEST(SimulatedWall, AnswersUnitsBeyondItsSizeAndKeepsThemWhenReshaped) {
+    // Started as 3 x 3; the console has since made the wall 4 x 6.
+    SimulatedWall wall(3, 3, FrameFormat::Short);
+    EXPECT_TRUE(wall.feed(hex("FBB1464641 1EAE")).isEmpty()); // brightness 30 at 4:6
+    EXPECT_EQ(wall.feed(hex("FBB2464641 01AE")), QList<QByteArray>{hex("46411EAE")})
+        << "unit 4:6 answers";
+    EXPECT_EQ(wall.unit(3, 5).values.at(0x41), 30);
+
+    wall.reshape(4, 6, FrameFormat::RowCol);
+    EXPECT_EQ(wall.rows(), 4);
+    EXPECT_EQ(wall.cols(), 6);
+    EXPECT_EQ(wall.unit(3, 5).values.at(0x41), 30) << "every unit keeps its state";
+    // A whole-wall frame of format 2 reaches the new size.
+    wall.feed(hex("FBB1000000004250AE"));
+    EXPECT_EQ(wall.unit(3, 5).values.at(0x42), 0x50);
+    EXPECT_EQ(wall.unit(4, 0).values.count(0x42), 0u) << "row 5 is outside the wall";
 }
 
 } // namespace

@@ -11,14 +11,41 @@ int separatePortDevice(MatrixKind kind) {
     return static_cast<int>(kind) + 2;
 }
 
+OpenFailure openFailure(int language, int device, const SerialSettings& settings,
+                        const QString& systemReason) {
+    const QString port = systemPortName(settings);
+    // The device's own text may name the port first; it is named above.
+    QString reason = systemReason;
+    if (!port.isEmpty() && reason.startsWith(port + QStringLiteral(": ")))
+        reason.remove(0, port.size() + 2);
+    if (language == 0)
+        return {QStringLiteral("错误提示"),
+                QStringLiteral("串口设备 %1（%2）无法打开端口 %3：\n%4\n\n"
+                               "请在接下来的串口设置对话框中选择可用的端口；"
+                               "取消则软件在该设备关闭的情况下继续运行。")
+                    .arg(device)
+                    .arg(device == kWallLink ? QStringLiteral("幕墙") : QStringLiteral("矩阵"))
+                    .arg(port.isEmpty() ? QStringLiteral("(无)") : port, reason)};
+    return {QStringLiteral("Error"),
+            QStringLiteral("Serial device %1 (%2) could not open port %3:\n%4\n\n"
+                           "Choose a port that exists in the serial settings dialog that "
+                           "follows; cancel it to run with this device closed.")
+                .arg(device)
+                .arg(device == kWallLink ? QStringLiteral("the wall link")
+                                         : QStringLiteral("a matrix link"))
+                .arg(port.isEmpty() ? QStringLiteral("(none)") : port, reason)};
+}
+
 bool openDevice(int device, ConsoleState& state, DeviceIo& io, SettingsStore& store,
                 PortSetupUi& ui) {
     DeviceLink& link = io.link(device);
     SerialSettings& settings = state.serialDevice(device);
     if (!link.isOpen()) {
         QString error;
-        if (!link.open(settings, error))
-            ui.showOpenError(device, error);
+        if (!link.open(settings, error)) {
+            const OpenFailure box = openFailure(state.settings.Language, device, settings, error);
+            ui.showOpenError(device, box.title, box.text);
+        }
     }
     if (link.isOpen())
         return true;

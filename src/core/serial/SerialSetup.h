@@ -15,13 +15,24 @@ struct SerialSettings;
 class PortSetupUi {
 public:
     virtual ~PortSetupUi() = default;
-    // Shows the error text of a failed open in a plain message box.
-    virtual void showOpenError(int device, const QString& text) = 0;
+    // Shows a failed open in a plain message box: the device, the system's
+    // reason and what to do next, as openFailure() words them.
+    virtual void showOpenError(int device, const QString& title, const QString& text) = 0;
     // Shows the port's own settings dialog for `settings`. Returns true when
     // the operator confirmed and the port opened with the edited settings,
     // which are then in `settings`.
     virtual bool editAndOpen(int device, SerialSettings& settings) = 0;
 };
+
+// The box that explains a device that did not open, in the console's
+// language: which device and port, the system's reason, and that a port can
+// be chosen in the dialog that follows (or the console runs without it).
+struct OpenFailure {
+    QString title;
+    QString text;
+};
+OpenFailure openFailure(int language, int device, const SerialSettings& settings,
+                        const QString& reason);
 
 // The devices that carry each matrix kind when it has a port of its own.
 int separatePortDevice(MatrixKind kind); // AV 2, VGA 3, DVI 4, YUV 5

@@ -114,4 +114,34 @@ std::optional<int> sourceFromWire(int wire) {
     return kFromWire[size_t(wire)];
 }
 
+namespace {
+// What sets each board type apart, in Chinese and English.
+struct BoardTraits {
+    const char* chinese;
+    const char* english;
+};
+constexpr BoardTraits kBoardTraits[kBoardCount] = {
+    {"基本", "basic"},
+    {"温度控制", "temperature control"},
+    {"基本", "basic"},
+    {"回读", "read-back"},
+    {"标准", "standard"},
+    {"八路输入", "eight inputs"},
+    {"基本", "basic"},
+    {"回读", "read-back"},
+    {"四画面", "four pictures"},
+    {"光机, 测试画面", "optical engine, test pattern"},
+    {"光机, 画中画", "optical engine, PIP"},
+    {"测试画面, 画中画, 温度", "test pattern, PIP, temperature"},
+};
+} // namespace
+
+QString boardProductName(int board, int language) {
+    if (board < 0 || board >= kBoardCount)
+        return {};
+    const BoardTraits& t = kBoardTraits[board];
+    return QStringLiteral("%1 (%2)").arg(board).arg(
+        QString::fromUtf8(language == 0 ? t.chinese : t.english));
+}
+
 } // namespace wall

@@ -22,6 +22,10 @@ QString boardSourceLongName(int board, int sourceCode);
 // The sources a board offers, in chooser order; empty for an unknown board.
 std::span<const int> boardSourceList(int board);
 
+// The product item of a board type, named by what sets the board apart:
+// "8 (四画面)" / "8 (four pictures)". Empty outside 0 … 11.
+QString boardProductName(int board, int language);
+
 // SourceCode -> the byte the screens use (switching, sub-source).
 std::optional<int> sourceToWire(int sourceCode);
 // Wire byte -> SourceCode (read-back); defined for wire codes 0 … 29.

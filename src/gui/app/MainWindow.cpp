@@ -17,6 +17,7 @@
 #include "serial/PortSettingsDialog.h"
 #include "serial/SerialSettingsDialog.h"
 #include "serial/WindowPortSetup.h"
+#include "wall/BoardSources.h"
 #include "wall/ColourToolbar.h"
 #include "wall/PowerOffDialog.h"
 #include "wall/WallGridWidget.h"
@@ -26,8 +27,11 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -87,7 +91,7 @@ constexpr MenuItem kItems[] = {
 };
 
 // The product items of the hidden submenu N23, one per board type (none
-// for board 9); their labels are neutral.
+// for board 9), each named by what sets its board apart.
 struct ProductItem {
     const char* name;
     int board;
@@ -347,7 +351,7 @@ void MainWindow::buildProductMenu() {
     menus_.insert(QStringLiteral("N23"), products);
     actions_.insert(QStringLiteral("N23"), products->menuAction());
     for (const ProductItem& item : kProducts) {
-        QAction* a = products->addAction(QStringLiteral("%1").arg(item.board));
+        QAction* a = products->addAction(QString());
         a->setObjectName(QLatin1String(item.name));
         a->setCheckable(true);
         actions_.insert(a->objectName(), a);
@@ -517,6 +521,10 @@ void MainWindow::FormCreate() {
         return;
     created_ = true;
     const StartupReport report = console_.load(QApplication::applicationDirPath());
+    // The boxes of start-up (a port that does not open) already speak the
+    // console's language, Qt's buttons included.
+    applyTranslators(console_.english());
+    QGuiApplication::setApplicationDisplayName(console_.mainCaption());
     // Every start-up note shows, the whole of each in the hint.
     if (!report.warnings.isEmpty()) {
         panels_[4]->setText(report.warnings.join(QStringLiteral("; ")));
@@ -634,14 +642,7 @@ void MainWindow::SetLanguage(int language) {
     const bool english = console_.english();
     actions_.value(QStringLiteral("N17"))->setChecked(!english);
     actions_.value(QStringLiteral("N18"))->setChecked(english);
-    if (english && !english_) {
-        english_ = std::make_unique<QTranslator>();
-        if (english_->load(QStringLiteral(":/i18n/wallconsole_en.qm")))
-            QApplication::installTranslator(english_.get());
-    } else if (!english && english_) {
-        QApplication::removeTranslator(english_.get());
-        english_.reset();
-    }
+    applyTranslators(english);
     // Every window takes the new captions now, not when the event loop next
     // runs (the translator's own notice follows later and changes nothing).
     retranslate();
@@ -653,6 +654,29 @@ void MainWindow::SetLanguage(int language) {
             QCoreApplication::sendEvent(w, &change);
         }
     FormCanResize(); // the side buttons take the width of their captions
+}
+
+void MainWindow::applyTranslators(bool english) {
+    if (english && !english_) {
+        english_ = std::make_unique<QTranslator>();
+        if (english_->load(QStringLiteral(":/i18n/wallconsole_en.qm")))
+            QApplication::installTranslator(english_.get());
+    } else if (!english && english_) {
+        QApplication::removeTranslator(english_.get());
+        english_.reset();
+    }
+    // Qt speaks English by itself; in Chinese its buttons and dialogs take
+    // the system's Chinese translation where one is installed.
+    if (!english && !qtChinese_) {
+        qtChinese_ = std::make_unique<QTranslator>();
+        if (qtChinese_->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                             QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(qtChinese_.get());
+    } else if (english && qtChinese_) {
+        QApplication::removeTranslator(qtChinese_.get());
+        qtChinese_.reset();
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -669,6 +693,9 @@ void MainWindow::retranslate() {
         actions_.value(QLatin1String(item.name))->setText(tr(item.caption));
     menus_.value(QStringLiteral("N32"))->setTitle(tr("背景设置"));
     menus_.value(QStringLiteral("N23"))->setTitle(tr("产品选型"));
+    for (const ProductItem& item : kProducts)
+        actions_.value(QLatin1String(item.name))
+            ->setText(boardProductName(item.board, console_.state().settings.Language));
     for (int i = 0; i < 16; ++i)
         actions_.value(QStringLiteral("N%1").arg(33 + i))->setText(tr(kSchemes[i]));
     for (int i = 0; i < 9; ++i)

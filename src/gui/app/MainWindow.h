@@ -90,6 +90,8 @@ private:
     std::unique_ptr<WindowPortSetup> portSetup_;   // owned by the main window
     std::unique_ptr<WindowPortSetup> form27Setup_; // owned by the serial settings dialog
     std::unique_ptr<QTranslator> english_;
+    std::unique_ptr<QTranslator> qtChinese_; // Qt's own texts: buttons, file dialogs
+    void applyTranslators(bool english);
     QString lastSettingsError_;
     QDateTime lastSettingsErrorAt_;
     bool created_ = false;

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 
+#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace wall {
@@ -49,8 +50,15 @@ void Modal::message(QWidget* parent, Icon icon, const QString& title, const QStr
         messageHook()(icon, title, text);
         return;
     }
+    // A box is never titled with the program's file name: without a title of
+    // its own it takes its window's caption.
+    QString caption = title;
+    if (caption.isEmpty() && parent)
+        caption = parent->window()->windowTitle();
+    if (caption.isEmpty())
+        caption = QGuiApplication::applicationDisplayName();
     QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-                    title, text, QMessageBox::Ok, parent);
+                    caption, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -6,8 +6,8 @@
 
 namespace wall {
 
-void WindowPortSetup::showOpenError(int, const QString& text) {
-    Modal::message(owner_, Modal::Icon::Plain, QString(), text);
+void WindowPortSetup::showOpenError(int, const QString& title, const QString& text) {
+    Modal::message(owner_, Modal::Icon::Plain, title, text);
 }
 
 bool WindowPortSetup::editAndOpen(int device, SerialSettings& settings) {

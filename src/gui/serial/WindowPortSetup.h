@@ -15,7 +15,7 @@ public:
     WindowPortSetup(SerialDevices& devices, QWidget* owner) : devices_(devices), owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
 
-    void showOpenError(int device, const QString& text) override;
+    void showOpenError(int device, const QString& title, const QString& text) override;
     bool editAndOpen(int device, SerialSettings& settings) override;
 
 private:

@@ -60,8 +60,9 @@ protected:
         QStringList events;
         bool confirm = false;
         TraceIo* io = nullptr;
-        void showOpenError(int device, const QString& text) override {
-            events << QStringLiteral("error %1 %2").arg(device).arg(text);
+        void showOpenError(int device, const QString&, const QString& text) override {
+            // The system's reason is the line after the device's.
+            events << QStringLiteral("error %1 %2").arg(device).arg(text.section(u'\n', 1, 1));
         }
         bool editAndOpen(int device, SerialSettings& s) override {
             events << QStringLiteral("dialog %1").arg(device);
@@ -139,6 +140,25 @@ TEST(WallLinkStatusText, NamesThePortReallyUsed) {
         s.portName = QString::fromUtf8(c.portName);
         EXPECT_EQ(wallLinkStatus(c.language, s, true).port, QString::fromUtf8(c.expected));
     }
+}
+
+TEST(OpenFailureText, SaysWhichDeviceFailedWhyAndWhatToDoNext) {
+    SerialSettings wall = SerialSettings::defaultsFor(1);
+    wall.portName = QStringLiteral("/dev/ttyUSB3");
+    const OpenFailure zh = openFailure(0, 1, wall, QStringLiteral("No such file or directory"));
+    EXPECT_EQ(zh.title, QStringLiteral("错误提示"));
+    EXPECT_EQ(zh.text, QStringLiteral("串口设备 1（幕墙）无法打开端口 /dev/ttyUSB3：\n"
+                                      "No such file or directory\n\n"
+                                      "请在接下来的串口设置对话框中选择可用的端口；"
+                                      "取消则软件在该设备关闭的情况下继续运行。"));
+    SerialSettings matrix = SerialSettings::defaultsFor(3);
+    matrix.portNo = 7;
+    const OpenFailure en = openFailure(1, 3, matrix, QStringLiteral("Permission denied"));
+    EXPECT_EQ(en.title, QStringLiteral("Error"));
+    EXPECT_EQ(en.text.section(u'\n', 0, 1),
+              QStringLiteral("Serial device 3 (a matrix link) could not open port ") +
+                  systemPortName(matrix) + QStringLiteral(":\nPermission denied"));
+    EXPECT_TRUE(en.text.endsWith(QStringLiteral("cancel it to run with this device closed.")));
 }
 
 } // namespace
