@@ -2,6 +2,7 @@
 
 #include "app/Console.h"
 #include "app/SettingsStore.h"
+#include "matrix/InputRouting.h"
 #include "serial/TraceIo.h"
 #include "wall/BoardSources.h"
 #include "wall/CommandFile.h"
@@ -189,6 +190,30 @@ std::optional<CommandResult> matrixCommand(Invocation& in) {
     return c.routeMatrixInput(*source, int(*input), in.switchType);
 }
 
+// The input-routing window's OK: input I of the source's kind, the stored
+// switch type unless --type, single-screen with --single, and on board 8 the
+// picture of --picture.
+std::optional<CommandResult> routeCommand(Invocation& in) {
+    const std::optional<int> source = sourceArgument(in);
+    if (!source)
+        return std::nullopt;
+    const std::optional<unsigned> input = parseNumber(in.args.at(1), kMaxMatrixInputs);
+    if (!input || *input == 0) {
+        in.err << QStringLiteral("Bad matrix input \"%1\": a number 1-%2.\n")
+                      .arg(in.args.at(1))
+                      .arg(kMaxMatrixInputs);
+        return std::nullopt;
+    }
+    RoutingChoice choice;
+    choice.sourceCode = *source;
+    choice.inputItems.fill(int(*input) - 1);
+    choice.singleScreen = in.singleScreen;
+    choice.switchType = in.switchType;
+    choice.picture.sourceItem =
+        in.picture ? *in.picture : in.console.settings().open().readInt("Unit14", "ComboBox18", -1);
+    return in.console.inputRouting().route(choice);
+}
+
 const Command kCommands[] = {
     {"write", 2, "write P V     set parameter P to V on the selection (0xB1)",
      [](Invocation& in) { return frameCommand(in, true); }},
@@ -209,6 +234,10 @@ const Command kCommands[] = {
     {"matrix", 2,
      "matrix S I    route matrix input I to the selection for source S (--type, --picture)",
      matrixCommand},
+    {"route", 2,
+     "route S I     put source S on the selection through matrix input I, as the "
+     "input-routing window's OK does (--single, --type, --picture)",
+     routeCommand},
 };
 
 QString commandHelp() {

@@ -237,6 +237,38 @@ TEST_F(WallctlTest, MatrixRoutingsTraceTheProtocolFrames) {
     });
 }
 
+TEST_F(WallctlTest, RoutesTraceTheInputRoutingWindowsOrder) {
+    // SISO on the AV link: its preamble, then two frames 30 ms apart per
+    // output with the kind's delay; MatrixToScreenTime between the matrix and
+    // the wall, in the order SwitchOrder gives.
+    const char* siso = "write 1 F2 00 00 22 00 01 00 23\n"
+                       "write 1 F2 00 03 22 01 01 00 21\npause 30\n"
+                       "write 1 F2 00 03 22 01 01 00 21\npause 100\n"
+                       "write 1 F2 00 03 22 02 01 00 22\npause 30\n"
+                       "write 1 F2 00 03 22 02 01 00 22\npause 100\n";
+    const std::string matrixFirst = siso + std::string("pause 200\nwrite 1 FB B0 11 12 30 00 AE\n");
+    const std::string wallFirst = "write 1 FB B0 11 12 30 00 AE\npause 200\n" + std::string(siso);
+    expectTraces({
+        {"SwitchOrder 0: the matrix, 200 ms, the wall",
+         "[SETTING]\nSwitchOrder=0\nMatrixToScreenTime=200\n[Matrix]\nAV_Company=22\n",
+         {"--select", "1:1-1:2", "route", "2", "3"},
+         matrixFirst.c_str()},
+        {"SwitchOrder 1: the wall, 200 ms, the matrix",
+         "[SETTING]\nSwitchOrder=1\nMatrixToScreenTime=200\n[Matrix]\nAV_Company=22\n",
+         {"--select", "1:1-1:2", "route", "AV", "3"},
+         wallFirst.c_str()},
+        {"--single switches with 0x31; Matrix_Use 0 routes nothing",
+         "[SETTING]\nMatrixToScreenTime=0\n[Matrix]\nMatrix_Use=0\n",
+         {"--select", "1:1-1:2", "--single", "route", "10", "3"},
+         "write 1 FB B0 11 12 31 0E AE\n"},
+        {"an input past the switcher's inputs is refused, nothing sent",
+         "[Matrix]\nAV_Company=22\nMatrix_AV_InputMax=16\n",
+         {"route", "2", "17"},
+         "",
+         1},
+    });
+}
+
 TEST_F(WallctlTest, RefusedCommandsSendNothingAndSayWhy) {
     struct Case {
         const char* what;

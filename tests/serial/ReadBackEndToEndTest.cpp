@@ -4,7 +4,9 @@
 #include "SerialDevices.h"
 #include "app/Console.h"
 #include "app/SettingsStore.h"
+#include "matrix/InputRouting.h"
 #include "support/EventLoopPacer.h"
+#include "wall/BoardSources.h"
 
 #include <QTemporaryDir>
 
@@ -87,6 +89,42 @@ TEST(ReadBackEndToEnd, ALateAnswerToAnEarlierReadIsNotTakenByTheNextRead) {
     const ReadEvent read = console.readParameter(0x80, ReadKind::Slider);
     EXPECT_TRUE(read.ok);
     EXPECT_EQ(read.reply.value, 30) << "the late 100 is not this read's answer";
+}
+
+TEST(ReadBackEndToEnd, AnInputRoutingSwitchesTheSimulatedScreens) {
+    PtySimulator sim(std::make_unique<SimulatedWall>(3, 3, frameFormatFor(0)));
+    QString error;
+    ASSERT_TRUE(sim.start(error)) << error.toStdString();
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Setting.ini"));
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    // The matrix shares the wall link: its frames reach the units as noise.
+    f.write("[SETTING]\nMatrixToScreenTime=20\n[Matrix]\nAV_Company=4\n"
+            "Matrix_AV_DelayTime=10\n[YbCommDevice1 Com Set]\nPortName=" +
+            sim.slavePath().toUtf8() + "\n");
+    f.close();
+
+    SettingsStore store(ini);
+    test::EventLoopPacer pacer;
+    SerialDevices devices(pacer);
+    Console console(store, devices);
+    console.load(dir.path());
+    ASSERT_TRUE(devices.link(1).open(console.state().serialDevice(1), error))
+        << error.toStdString();
+    console.grid().setSelection({1, 0, 2, 1}); // 1:2-2:3
+    RoutingChoice choice;
+    choice.sourceCode = 10; // DVI
+    choice.inputItems.fill(2);
+    ASSERT_TRUE(console.inputRouting().route(choice).ok);
+    const int dvi = *sourceToWire(10);
+    // The simulator answers on this thread: let it take the frames in.
+    for (int i = 0; i < 300 && sim.wall().unit(1, 2).sourceWire != dvi; ++i)
+        pacer.pause(10);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(sim.wall().unit(r, c).sourceWire, r <= 1 && c >= 1 ? dvi : 12)
+                << r << ":" << c;
 }
 
 } // namespace

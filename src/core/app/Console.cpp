@@ -1,6 +1,7 @@
 #include "Console.h"
 
 #include "SettingsStore.h"
+#include "matrix/InputRouting.h"
 #include "wall/BoardSources.h"
 #include "wall/CommandFile.h"
 #include "wall/ParameterCodes.h"
@@ -16,7 +17,8 @@
 namespace wall {
 
 Console::Console(SettingsStore& store, DeviceIo& io)
-    : store_(store), io_(io), state_(std::make_unique<ConsoleState>()) {}
+    : store_(store), io_(io), state_(std::make_unique<ConsoleState>()),
+      inputRouting_(std::make_unique<InputRouting>(*this)) {}
 
 Console::~Console() = default;
 
@@ -127,6 +129,13 @@ CommandResult Console::powerOff() {
 }
 
 CommandResult Console::switchMainSource(int sourceCode, bool singleScreen) {
+    const CommandResult sent = sendSourceSwitch(sourceCode, singleScreen);
+    if (sent.ok)
+        recordSelectionSource(sourceCode);
+    return sent;
+}
+
+CommandResult Console::sendSourceSwitch(int sourceCode, bool singleScreen) {
     const std::optional<int> wire = sourceToWire(sourceCode);
     if (!wire)
         return CommandResult::refused(messageLanguage() != 0 ? QStringLiteral("no such source")
@@ -134,10 +143,11 @@ CommandResult Console::switchMainSource(int sourceCode, bool singleScreen) {
     const QString name = boardSourceName(state_->settings.BoardSel, sourceCode);
     const notices::Label label{QStringLiteral("信号源 %1").arg(name),
                                QStringLiteral("source %1").arg(name)};
-    const CommandResult sent = sendToSelection(ScreenCommand::Step, singleScreen ? 0x31 : 0x30,
-                                               std::uint8_t(*wire), &label);
-    if (!sent.ok)
-        return sent;
+    return sendToSelection(ScreenCommand::Step, singleScreen ? 0x31 : 0x30, std::uint8_t(*wire),
+                           &label);
+}
+
+void Console::recordSelectionSource(int sourceCode) {
     WallGrid& grid = state_->grid;
     const Selection s = grid.selection();
     SettingsScope ini = store_.open();
@@ -147,7 +157,8 @@ CommandResult Console::switchMainSource(int sourceCode, bool singleScreen) {
             grid.setSource(screen, sourceCode);
             ini.writeInt("Unit1", indexedKey("Source", screen), sourceCode);
         }
-    return sent;
+    if (sourceListener_)
+        sourceListener_(-1); // the cells are relabelled
 }
 
 Console::ApplyReport Console::applyCommandList() {

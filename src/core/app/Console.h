@@ -17,6 +17,7 @@
 namespace wall {
 
 class DeviceIo;
+class InputRouting;
 class SettingsStore;
 struct MatrixContext;
 struct MatrixSetup;
@@ -123,6 +124,10 @@ public:
     // Switches the selection to a source (0x30, or 0x31 in single-screen
     // mode) and records it for every selected screen.
     CommandResult switchMainSource(int sourceCode, bool singleScreen);
+    // The two halves of that: every selected screen records the source
+    // (Unit1/Source<s>, its cell relabelled), and the frame that switches them.
+    void recordSelectionSource(int sourceCode);
+    CommandResult sendSourceSwitch(int sourceCode, bool singleScreen);
     // APPLY: every line of the command list written to the selection, 10 ms
     // apart. Lines whose name is not in the table, and empty lines, are
     // skipped; lines whose value the frame cannot carry are refused.
@@ -134,6 +139,12 @@ public:
     ApplyReport applyCommandList();
 
     // --- External matrix switchers -----------------------------------
+    // Sources through the matrix onto the selection: the input-routing
+    // window, the pop windows' routing and their stored choices.
+    InputRouting& inputRouting() { return *inputRouting_; }
+    // What a routing reads of the console: the wall, the matrix settings,
+    // the port flags, the switch type and the picture choice.
+    MatrixContext matrixContext();
     // Routes a matrix input to the outputs feeding the selection: the
     // switcher of the source's kind at `address`, with the console's switch
     // type and, on board 8, the picture chosen in the input-routing window.
@@ -178,21 +189,21 @@ public:
     // A background scheme 0 … 15, written at once.
     void setBackgroundScheme(int pifu);
 
+    // What went out to `screens` screens, or that the wall link is closed,
+    // for the status bar.
+    void noticeSent(const notices::Label& what, int screens) const;
+
 private:
-    // What a routing reads of the console: the wall, the matrix settings,
-    // the port flags, the switch type and the picture choice.
-    MatrixContext matrixContext();
     CommandResult sendToSelection(ScreenCommand command, std::uint8_t parameter, unsigned value,
                                   const notices::Label* label = nullptr);
     void notice(const QString& text) const;
-    // What went out to `screens` screens, or that the wall link is closed.
-    void noticeSent(const notices::Label& what, int screens) const;
     // One more read of "读取所有" done.
     void countRead();
 
     SettingsStore& store_;
     DeviceIo& io_;
     std::unique_ptr<ConsoleState> state_;
+    std::unique_ptr<InputRouting> inputRouting_;
     bool busy_ = false; // a sequence with pauses is running
     bool reading_ = false;
     int readingPage_ = -1;
