@@ -1,5 +1,6 @@
 #include "ConsoleWindowFixture.h"
 #include "support/PtyPair.h"
+#include "wall/PageReads.h"
 #include "wall/WallGridWidget.h"
 
 #include <QAction>
@@ -279,8 +280,9 @@ TEST_F(MainWindowTest, QtsOwnButtonsFollowTheLanguageAndBoxesCarryTheCaption) {
     QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     EXPECT_EQ(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
     EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("液晶幕墙系统软件"))
-        << "a box without a title of its own takes the console's caption";
+    EXPECT_TRUE(QGuiApplication::applicationDisplayName().isEmpty() ||
+                QGuiApplication::applicationDisplayName() == QStringLiteral("gui_tests"))
+        << "window titles stay as they are";
     window->SetLanguage(1);
     QDialogButtonBox english(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     EXPECT_EQ(english.button(QDialogButtonBox::Ok)->text(), QStringLiteral("OK"));
@@ -339,18 +341,14 @@ TEST_F(MainWindowTest, EveryCommandSaysWhatItDidInTheStatusBar) {
         EXPECT_EQ(status(), s.chinese) << s.what;
     }
 
-    // A staggered power-on counts up, and its count gives way to the outcome.
+    // A staggered power-on counts up in the status bar, and its count gives
+    // way to the outcome.
     console->state().settings.PowerDelayTime10Ms = 1;
+    find<QAction>(QStringLiteral("N30"))->trigger();
+    EXPECT_EQ(status(), QStringLiteral("已发送 开机 → 4 个屏幕"));
+
     QStringList seen;
     console->setNoticeListener([&](const QString& t) { seen << t; });
-    QStringList progress;
-    bool staggered = false;
-    console->powerOn(&staggered, [&](int done, int total) {
-        progress << QStringLiteral("%1/%2").arg(done).arg(total);
-    });
-    EXPECT_EQ(progress.last(), QStringLiteral("4/4"));
-    EXPECT_EQ(seen.last(), QStringLiteral("已发送 开机 → 4 个屏幕"));
-
     // The source read names the screens that did not answer.
     window->SetLanguage(1);
     seen.clear();
@@ -365,7 +363,10 @@ TEST_F(MainWindowTest, EveryCommandSaysWhatItDidInTheStatusBar) {
     console->grid().setSelection({0, 0, 0, 0});
     console->readAll();
     ASSERT_GE(seen.size(), 2);
-    EXPECT_EQ(seen.first(), QStringLiteral("Read all 1/") + seen.first().section(u'/', 1));
+    // Every read of the adjustment and roaming pages, then one per screen.
+    const int total = int(pageReads(kAdjustPage).size() + pageReads(kRoamingPage).size()) + 1;
+    EXPECT_EQ(seen.first(), QStringLiteral("Read all 1/%1").arg(total));
+    EXPECT_TRUE(seen.contains(QStringLiteral("Read all %1/%1").arg(total)));
     EXPECT_TRUE(seen.contains(QStringLiteral("Read sources: 1 of 1 screens did not answer: 1:1")));
 }
 

@@ -28,27 +28,41 @@ QString readProgress(int language, int done, int total) {
         .arg(total);
 }
 
-QString sourcesRead(int language, int screens, const std::vector<Cell>& silent) {
-    if (silent.empty())
-        return language == 0 ? QStringLiteral("读信号源: %1 个屏幕全部应答").arg(screens)
-                             : QStringLiteral("Read sources: all %1 screens answered").arg(screens);
-    QStringList named;
-    for (std::size_t i = 0; i < silent.size() && i < kNamedScreens; ++i)
-        named << hoverHint(silent[i]);
-    QString list = named.join(QStringLiteral(", "));
-    if (silent.size() > kNamedScreens) {
-        const auto more = qsizetype(silent.size() - kNamedScreens);
-        list += language == 0 ? QStringLiteral(" 等另 %1 个").arg(more)
-                              : QStringLiteral(" and %1 more").arg(more);
+QString sourcesRead(int language, const SourceRead& o) {
+    const bool zh = language == 0;
+    if (!o.awaited)
+        return zh ? QStringLiteral("读信号源: 已向 %1 个屏幕发送读取，未等待应答（回读等待为 0）")
+                        .arg(o.read)
+                  : QStringLiteral("Read sources: %1 reads sent, no answer awaited (read-back "
+                                   "wait is 0)")
+                        .arg(o.read);
+    QString text;
+    if (o.silent.empty())
+        text = zh ? QStringLiteral("读信号源: %1 个屏幕全部应答").arg(o.read)
+                  : QStringLiteral("Read sources: all %1 screens answered").arg(o.read);
+    else {
+        QStringList named;
+        for (std::size_t i = 0; i < o.silent.size() && i < kNamedScreens; ++i)
+            named << hoverHint(o.silent[i]);
+        QString list = named.join(QStringLiteral(", "));
+        if (o.silent.size() > kNamedScreens) {
+            const auto more = qsizetype(o.silent.size() - kNamedScreens);
+            list += zh ? QStringLiteral(" 等另 %1 个").arg(more)
+                       : QStringLiteral(" and %1 more").arg(more);
+        }
+        text = zh ? QStringLiteral("读信号源: %1/%2 个屏幕未应答: %3")
+                        .arg(o.silent.size())
+                        .arg(o.read)
+                        .arg(list)
+                  : QStringLiteral("Read sources: %1 of %2 screens did not answer: %3")
+                        .arg(o.silent.size())
+                        .arg(o.read)
+                        .arg(list);
     }
-    return language == 0 ? QStringLiteral("读信号源: %1/%2 个屏幕未应答: %3")
-                               .arg(silent.size())
-                               .arg(screens)
-                               .arg(list)
-                         : QStringLiteral("Read sources: %1 of %2 screens did not answer: %3")
-                               .arg(silent.size())
-                               .arg(screens)
-                               .arg(list);
+    if (o.stopped)
+        text += zh ? QStringLiteral("（在 %1/%2 处停止）").arg(o.read).arg(o.screens)
+                   : QStringLiteral(" (stopped after %1 of %2)").arg(o.read).arg(o.screens);
+    return text;
 }
 
 } // namespace wall::notices

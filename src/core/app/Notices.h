@@ -26,8 +26,16 @@ QString portNotOpen(int language);
 // "读取所有 3/40" / "Read all 3/40".
 QString readProgress(int language, int done, int total);
 // The end of a source read: how many screens did not answer, and which
-// ("2:3, 3:1", the first dozen and how many more).
-QString sourcesRead(int language, int screens, const std::vector<Cell>& silent);
+// ("2:3, 3:1", the first dozen and how many more); a read stopped part way,
+// and one that awaited no answers (no polls set), say so.
+struct SourceRead {
+    int screens = 0; // selected
+    int read = 0;    // read frames sent before the end or the stop
+    std::vector<Cell> silent;
+    bool stopped = false;
+    bool awaited = true;
+};
+QString sourcesRead(int language, const SourceRead& outcome);
 
 } // namespace notices
 } // namespace wall

@@ -152,9 +152,14 @@ bool Console::getMainSource() {
     if (!grid.isInside(s))
         return false;
     // The end says how many screens did not answer, and which.
+    notices::SourceRead outcome;
+    outcome.screens = s.rowCount() * s.columnCount();
+    outcome.awaited = state_->settings.CmdDelayTime10Ms > 0;
     const auto report = qScopeGuard([&] {
-        notice(notices::sourcesRead(messageLanguage(), s.rowCount() * s.columnCount(),
-                                    silentScreens_));
+        outcome.silent = silentScreens_;
+        outcome.stopped = stop_ && outcome.read < outcome.screens;
+        notice(io_.link(kWallLink).isOpen() ? notices::sourcesRead(messageLanguage(), outcome)
+                                            : notices::portNotOpen(messageLanguage()));
     });
     DeviceLink& wall = io_.link(kWallLink);
     for (int r = s.top; r <= s.bottom; ++r)
@@ -163,6 +168,7 @@ bool Console::getMainSource() {
             if (!frame.ok()) {
                 result = false; // a screen this format cannot address; the others are read
                 silentScreens_.push_back({r, c});
+                ++outcome.read;
                 countRead();
                 continue;
             }
@@ -214,6 +220,7 @@ bool Console::getMainSource() {
                 result = false;
                 silentScreens_.push_back({r, c});
             }
+            ++outcome.read;
             countRead();
             if (stop_)
                 return false;

@@ -524,7 +524,7 @@ void MainWindow::FormCreate() {
     // The boxes of start-up (a port that does not open) already speak the
     // console's language, Qt's buttons included.
     applyTranslators(console_.english());
-    QGuiApplication::setApplicationDisplayName(console_.mainCaption());
+    Modal::setDefaultTitle(console_.mainCaption());
     // Every start-up note shows, the whole of each in the hint.
     if (!report.warnings.isEmpty()) {
         panels_[4]->setText(report.warnings.join(QStringLiteral("; ")));
@@ -667,15 +667,19 @@ void MainWindow::applyTranslators(bool english) {
     }
     // Qt speaks English by itself; in Chinese its buttons and dialogs take
     // the system's Chinese translation where one is installed.
-    if (!english && !qtChinese_) {
-        qtChinese_ = std::make_unique<QTranslator>();
-        if (qtChinese_->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                             QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(qtChinese_.get());
-    } else if (english && qtChinese_) {
-        QApplication::removeTranslator(qtChinese_.get());
-        qtChinese_.reset();
+    if (!english && qtChinese_.empty()) {
+        for (const char* module : {"qtbase", "qtserialport"}) {
+            auto t = std::make_unique<QTranslator>();
+            if (t->load(QLocale(QLocale::Chinese, QLocale::China), QLatin1String(module),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QApplication::installTranslator(t.get());
+                qtChinese_.push_back(std::move(t));
+            }
+        }
+    } else if (english) {
+        for (const auto& t : qtChinese_)
+            QApplication::removeTranslator(t.get());
+        qtChinese_.clear();
     }
 }
 
@@ -687,6 +691,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::retranslate() {
     setWindowTitle(console_.mainCaption());
+    Modal::setDefaultTitle(console_.mainCaption());
     for (const MenuItem& m : kMenus)
         menus_.value(QLatin1String(m.name))->setTitle(tr(m.caption));
     for (const MenuItem& item : kItems)
@@ -713,7 +718,10 @@ void MainWindow::updateStatusBar() {
     const ConsoleState& s = console_.state();
     const WallLinkStatus status = wallLinkStatus(s.settings.Language, s.serialDevice(kWallLink),
                                                  devices_.link(kWallLink).isOpen());
-    panels_[0]->setText(status.port);
+    // A long port path is shortened in its middle; the hint has all of it.
+    panels_[0]->setText(panels_[0]->fontMetrics().elidedText(
+        status.port, Qt::ElideMiddle, std::max(panels_[0]->width() - 6, 40)));
+    panels_[0]->setToolTip(status.port);
     panels_[1]->setText(status.baud);
     panels_[2]->setText(status.state);
     // Panel 3 reports reads; it takes room only where read-back is in use.
@@ -726,7 +734,12 @@ void MainWindow::updateStatusBar() {
 void MainWindow::showLinkLost(int device, const QString& reason) {
     if (device == kWallLink)
         updateStatusBar();
-    panels_[4]->setText(QStringLiteral("YbCommDevice%1: %2").arg(device).arg(reason));
+    const QString text =
+        console_.english()
+            ? QStringLiteral("Serial device %1 (YbCommDevice%1) lost: %2").arg(device).arg(reason)
+            : QStringLiteral("串口设备 %1（YbCommDevice%1）连接中断: %2").arg(device).arg(reason);
+    panels_[4]->setText(text);
+    panels_[4]->setToolTip(text);
 }
 
 QString MainWindow::statusText(int panel) const {
@@ -770,7 +783,11 @@ void MainWindow::placeWindow() {
         screens << s->availableGeometry();
     if (const std::optional<WindowPlace>& kept = console_.state().mainWindowPlace;
         kept && windowPlaceUsable(*kept, kSmallestSize, screens)) {
-        resize(kept->width, kept->height);
+        // A place kept on a larger screen shrinks to the screen it is on now.
+        QSize size(kept->width, kept->height);
+        if (const QScreen* on = QGuiApplication::screenAt(QPoint(kept->left + 60, kept->top + 12)))
+            size = size.boundedTo(on->availableGeometry().size()).expandedTo(kSmallestSize);
+        resize(size);
         move(kept->left, kept->top);
         return;
     }

@@ -8,6 +8,8 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -90,7 +92,8 @@ private:
     std::unique_ptr<WindowPortSetup> portSetup_;   // owned by the main window
     std::unique_ptr<WindowPortSetup> form27Setup_; // owned by the serial settings dialog
     std::unique_ptr<QTranslator> english_;
-    std::unique_ptr<QTranslator> qtChinese_; // Qt's own texts: buttons, file dialogs
+    // Qt's own texts (buttons, file dialogs, port errors) in Chinese.
+    std::vector<std::unique_ptr<QTranslator>> qtChinese_;
     void applyTranslators(bool english);
     QString lastSettingsError_;
     QDateTime lastSettingsErrorAt_;

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QFileDialog>
 
-#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace wall {
@@ -21,6 +20,10 @@ Modal::FileHook& fileHook() {
     static Modal::FileHook hook;
     return hook;
 }
+QString& defaultTitle() {
+    static QString title;
+    return title;
+}
 } // namespace
 
 QString Modal::saveFileName(QWidget* parent, const QString& filter, const QString& suffix,
@@ -28,6 +31,8 @@ QString Modal::saveFileName(QWidget* parent, const QString& filter, const QStrin
     if (fileHook())
         return fileHook()(true);
     QFileDialog dialog(parent);
+    // Qt's own dialog, so that it speaks the console's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(suffix);
@@ -38,7 +43,8 @@ QString Modal::saveFileName(QWidget* parent, const QString& filter, const QStrin
 QString Modal::openFileName(QWidget* parent, const QString& filter) {
     if (fileHook())
         return fileHook()(false);
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 void Modal::setFileHook(FileHook hook) {
@@ -56,7 +62,7 @@ void Modal::message(QWidget* parent, Icon icon, const QString& title, const QStr
     if (caption.isEmpty() && parent)
         caption = parent->window()->windowTitle();
     if (caption.isEmpty())
-        caption = QGuiApplication::applicationDisplayName();
+        caption = defaultTitle();
     QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
                     caption, text, QMessageBox::Ok, parent);
     box.exec();
@@ -66,6 +72,10 @@ int Modal::exec(QDialog& dialog) {
     if (dialogHook())
         return dialogHook()(dialog);
     return dialog.exec();
+}
+
+void Modal::setDefaultTitle(const QString& title) {
+    defaultTitle() = title;
 }
 
 void Modal::answerByDefault(std::function<void(const QString& line)> log) {

@@ -25,6 +25,9 @@ public:
                                 const QString& proposed);
     static QString openFileName(QWidget* parent, const QString& filter);
 
+    // The title of a box that has none of its own: the console's caption.
+    static void setDefaultTitle(const QString& title);
+
     // For runs with nobody at the screen: from now on every message, modal
     // dialog and file dialog is answered by its default (OK, Cancel, no file)
     // without being shown, and each is told to `log` in one line.

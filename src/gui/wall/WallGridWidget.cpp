@@ -127,14 +127,17 @@ void WallGridWidget::paintEvent(QPaintEvent*) {
             // On the cells' own colours the selection must show whatever the
             // colour: a tint of the selection colour under a dark and a light
             // frame, one of which stands out on any background.
+            // Small cells keep their frame on the edge, clear of the text.
             if (customColours_ && isSelected) {
                 QColor tint = selected;
                 tint.setAlpha(110);
                 p.fillRect(cell, tint);
-                p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2));
-                p.drawRect(cell.adjusted(1, 1, -1, -1));
-                p.setPen(QPen(Qt::white, 2));
-                p.drawRect(cell.adjusted(3, 3, -3, -3));
+                const bool small = cell.height() < 24;
+                const int width = small ? 1 : 2;
+                p.setPen(QPen(QColor(0x20, 0x20, 0x20), width));
+                p.drawRect(small ? cell.adjusted(0, 0, -1, -1) : cell.adjusted(1, 1, -1, -1));
+                p.setPen(QPen(Qt::white, width));
+                p.drawRect(small ? cell.adjusted(1, 1, -2, -2) : cell.adjusted(3, 3, -3, -3));
                 back = back.darker(115);
             }
             const FittedCellText fitted = fitCellText(cellText(r, c), cell.size(), font());

@@ -1,5 +1,6 @@
 #include "wall/ReadBack.h"
 #include "app/Console.h"
+#include "app/Notices.h"
 #include "app/SettingsStore.h"
 #include "serial/TraceIo.h"
 #include "support/TraceConsoleFixture.h"
@@ -206,6 +207,45 @@ TEST_F(SingleReadTest, ThePipInterlockOfBoardTen) {
     console->resetPipInterlock();
     console->pipValueSent(0x65);
     EXPECT_TRUE(console->pipWriteEnabled(0x67));
+}
+
+} // namespace
+
+namespace {
+
+TEST(SourceReadNotice, NamesTheSilentScreensAndSaysHowTheReadEnded) {
+    using wall::notices::SourceRead;
+    std::vector<Cell> fourteen;
+    for (int i = 0; i < 14; ++i)
+        fourteen.push_back({i / 5, i % 5});
+    struct Case {
+        SourceRead outcome;
+        const char* chinese;
+        const char* english;
+    };
+    const Case cases[] = {
+        {{9, 9, {}, false, true},
+         "读信号源: 9 个屏幕全部应答",
+         "Read sources: all 9 screens answered"},
+        {{9, 9, {{1, 2}, {2, 0}}, false, true},
+         "读信号源: 2/9 个屏幕未应答: 2:3, 3:1",
+         "Read sources: 2 of 9 screens did not answer: 2:3, 3:1"},
+        {{20, 20, fourteen, false, true},
+         "读信号源: 14/20 个屏幕未应答: 1:1, 1:2, 1:3, 1:4, 1:5, 2:1, 2:2, 2:3, 2:4, 2:5, 3:1, "
+         "3:2 等另 2 个",
+         "Read sources: 14 of 20 screens did not answer: 1:1, 1:2, 1:3, 1:4, 1:5, 2:1, 2:2, 2:3, "
+         "2:4, 2:5, 3:1, 3:2 and 2 more"},
+        {{9, 3, {}, true, true},
+         "读信号源: 3 个屏幕全部应答（在 3/9 处停止）",
+         "Read sources: all 3 screens answered (stopped after 3 of 9)"},
+        {{4, 4, {}, false, false},
+         "读信号源: 已向 4 个屏幕发送读取，未等待应答（回读等待为 0）",
+         "Read sources: 4 reads sent, no answer awaited (read-back wait is 0)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wall::notices::sourcesRead(0, c.outcome), QString::fromUtf8(c.chinese));
+        EXPECT_EQ(wall::notices::sourcesRead(1, c.outcome), QString::fromUtf8(c.english));
+    }
 }
 
 } // namespace
