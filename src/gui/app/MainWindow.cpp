@@ -12,6 +12,7 @@
 #include "app/Console.h"
 #include "app/SettingsStore.h"
 #include "app/WindowPlace.h"
+#include "matrix/InputControlDialog.h"
 #include "matrix/MatrixSettingsDialog.h"
 #include "pages/ControlPages.h"
 #include "serial/PortSettingsDialog.h"
@@ -149,7 +150,7 @@ constexpr WindowItem kWindowItems[] = {
     {"N19", "Form24", QT_TRANSLATE_NOOP("wall::Captions", "串口信息显示窗口")},
     {"N62", "Form33", QT_TRANSLATE_NOOP("wall::Captions", "温度控制")},
     {"N26", "Form31", QT_TRANSLATE_NOOP("wall::Captions", "云台控制")},
-    {"N16", "Form14", QT_TRANSLATE_NOOP("wall::Captions", "输入控制")},
+    {"N16", "Form14", nullptr},
 };
 
 // The nine control pages, TabSheet1 … TabSheet9.
@@ -455,6 +456,10 @@ void MainWindow::buildWindows() {
     windows_.insert(QStringLiteral("Form27"), form27_);
     auto* form10 = new MatrixSettingsDialog(console_, this);
     windows_.insert(QStringLiteral("Form10"), form10);
+    auto* form14 = new InputControlDialog(console_, this);
+    windows_.insert(QStringLiteral("Form14"), form14);
+    connect(form14, &InputControlDialog::refused, this,
+            [this](const QString& why) { panels_[4]->setText(why); });
     connect(form10, &MatrixSettingsDialog::matrixSettingsSaved, this, &MainWindow::applyMenuRules);
     connect(form4_, &WallSettingsDialog::wallResized, this, [this] {
         console_.grid().setSelection({0, 0, 0, 0});
@@ -509,6 +514,11 @@ void MainWindow::openWindow(const QString& formName) {
     // The system settings show the values in use now.
     if (auto* form9 = qobject_cast<SystemSettingsDialog*>(windows_.value(formName)))
         form9->loadFields();
+    // N16Click: the input control shows the stored choices, its lists rebuilt.
+    if (auto* form14 = qobject_cast<InputControlDialog*>(windows_.value(formName))) {
+        form14->N16Click();
+        return;
+    }
     if (QWidget* w = windows_.value(formName)) {
         w->show();
         w->raise();

@@ -1348,4 +1348,55 @@
         <translation>Ok</translation>
     </message>
 </context>
+<context>
+    <name>wall::InputControlDialog</name>
+    <message>
+        <source>输入控制</source>
+        <translation>Input Source</translation>
+    </message>
+    <message>
+        <source>信号源</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>矩阵输入</source>
+        <translation>Matrix Input</translation>
+    </message>
+    <message>
+        <source>单屏模式</source>
+        <translation>Single Screen</translation>
+    </message>
+    <message>
+        <source>使用矩阵</source>
+        <translation>Use Matrix</translation>
+    </message>
+    <message>
+        <source>矩阵切换类型</source>
+        <translation>Matrix Switch Type</translation>
+    </message>
+    <message>
+        <source>视频+音频</source>
+        <translation>V+A</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>确 定</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>取 消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>错误提示</source>
+        <translation>Error</translation>
+    </message>
+</context>
 </TS>

@@ -4,14 +4,17 @@
 #include "app/Console.h"
 #include "app/Modal.h"
 #include "app/SettingsStore.h"
+#include "matrix/InputRouting.h"
 #include "wall/BoardSources.h"
 #include "wall/CommandFile.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QSignalBlocker>
 
 #include <QLabel>
 #include <QMap>
@@ -215,6 +218,31 @@ void ControlPages::buildPage(int page) {
         g->addWidget(subSourceRead_, 0, 2);
         g->addWidget(positionMode_, 1, 1);
         g->addWidget(sizeMode_, 2, 1);
+        // The matrix input a pop window of the sub-source is routed to.
+        popUseMatrix_ = new QCheckBox(modes);
+        popUseMatrix_->setObjectName(QStringLiteral("suiCheckBox1"));
+        popUseMatrix_->setChecked(console_.state().roaming.useMatrix);
+        panel30_ = new QLabel(modes);
+        panel30_->setObjectName(QStringLiteral("Panel30"));
+        panel30_->setProperty("caption", QByteArray(QT_TRANSLATE_NOOP("wall::Pages", "矩阵输入")));
+        captions_ << static_cast<QLabel*>(panel30_);
+        auto* inputs = new QHBoxLayout;
+        inputs->setContentsMargins(0, 0, 0, 0);
+        const char* names[] = {"suiComboBox4", "suiComboBox5", "suiComboBox6", "suiComboBox7"};
+        for (int i = 0; i < 4; ++i) {
+            popInputs_[size_t(i)] = new QComboBox(modes);
+            popInputs_[size_t(i)]->setObjectName(QLatin1String(names[i]));
+            inputs->addWidget(popInputs_[size_t(i)]);
+            connect(popInputs_[size_t(i)], &QComboBox::activated, this,
+                    [this, i](int item) { console_.inputRouting().storePopInputItem(i, item); });
+        }
+        g->addWidget(popUseMatrix_, 3, 1, 1, 2);
+        g->addWidget(panel30_, 4, 0);
+        g->addLayout(inputs, 4, 1, 1, 2);
+        connect(popUseMatrix_, &QCheckBox::clicked, this, [this](bool on) {
+            console_.inputRouting().storePopUseMatrix(on);
+            SetPipMatrix();
+        });
         connect(subSourceRead_, &QPushButton::clicked, this, [this] {
             if (console_.reading())
                 return;
@@ -222,8 +250,11 @@ void ControlPages::buildPage(int page) {
             console_.readParameter(0x61, ReadKind::List, PageReadEffect::SubSource);
         });
         connect(subSource_, &QComboBox::activated, this, [this](int index) {
-            SettingsScope ini = console_.settings().open();
-            ini.writeInt("Unit1", "suiComboBox1", index);
+            {
+                SettingsScope ini = console_.settings().open();
+                ini.writeInt("Unit1", "suiComboBox1", index);
+            }
+            SetPipMatrix();
         });
         for (auto [box, key] :
              {std::pair{positionMode_, "suiComboBox2"}, std::pair{sizeMode_, "suiComboBox3"}})
@@ -567,6 +598,43 @@ void ControlPages::refreshInterlock() {
             p->writeButton()->setEnabled(console_.pipWriteEnabled(p->def().parameter));
 }
 
+void ControlPages::SetPipMatrixInput() {
+    if (!popUseMatrix_)
+        return;
+    const std::array<int, kChooserCount> stored = console_.inputRouting().storedPopInputItems();
+    for (int i = 0; i < kChooserCount; ++i) {
+        QComboBox* chooser = popInputs_[size_t(i)];
+        const QSignalBlocker quiet(chooser);
+        chooser->clear();
+        for (const QString& name : console_.inputRouting().inputItems(chooserMatrixKind(i))) {
+            chooser->addItem(chooser->fontMetrics().elidedText(name, Qt::ElideRight, 160));
+            chooser->setItemData(chooser->count() - 1, name, Qt::ToolTipRole);
+        }
+        chooser->setCurrentIndex(stored[size_t(i)]);
+    }
+}
+
+void ControlPages::SetPipMatrix() {
+    if (!popUseMatrix_)
+        return;
+    for (QComboBox* c : popInputs_)
+        c->hide();
+    panel30_->hide();
+    const auto offered = boardSourceList(console_.state().settings.BoardSel);
+    const int item = subSource_->currentIndex();
+    if (item < 0 || item >= int(offered.size()))
+        return;
+    const std::optional<MatrixKind> kind =
+        console_.inputRouting().routedKind(offered[size_t(item)]);
+    if (!kind)
+        return;
+    const bool enabled = popUseMatrix_->isChecked();
+    for (QWidget* w : {static_cast<QWidget*>(popInputs_[size_t(chooserOf(*kind))]), panel30_}) {
+        w->show();
+        w->setEnabled(enabled);
+    }
+}
+
 void ControlPages::retranslate() {
     for (SliderPanel* p : std::as_const(sliders_))
         p->retranslate();
@@ -591,6 +659,11 @@ void ControlPages::retranslate() {
         for (int code : boardSourceList(console_.state().settings.BoardSel))
             subSource_->addItem(boardSourceLongName(console_.state().settings.BoardSel, code));
         subSource_->setCurrentIndex(std::max(keep, 0));
+    }
+    if (popUseMatrix_) {
+        popUseMatrix_->setText(QCoreApplication::translate("wall::Pages", "使用矩阵"));
+        SetPipMatrixInput(); // the default names follow the language
+        SetPipMatrix();
     }
     if (colours_)
         for (const ColourDef& c : colourDefs())

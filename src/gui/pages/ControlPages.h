@@ -8,6 +8,7 @@
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
+class QCheckBox;
 class QComboBox;
 class QMenu;
 class QPushButton;
@@ -46,6 +47,10 @@ public:
     void suiButton129Click(); // SAVE the command list
     void suiButton130Click(); // LOAD a command file
     void suiButton131Click(); // APPLY the command list
+    // The roaming page's matrix input choosers: filled with the input names
+    // and their stored choices, and only the sub-source's kind shown.
+    void SetPipMatrixInput();
+    void SetPipMatrix();
 
 Q_SIGNALS:
     void readStateChanged(const QString& text);
@@ -78,6 +83,10 @@ private:
     QComboBox* positionMode_ = nullptr;    // suiComboBox2
     QComboBox* sizeMode_ = nullptr;        // suiComboBox3
     QPushButton* subSourceRead_ = nullptr; // suiButton92
+    // The pop window's matrix input: "使用矩阵" and one chooser per kind.
+    QCheckBox* popUseMatrix_ = nullptr;     // suiCheckBox1
+    QWidget* panel30_ = nullptr;            // Panel30 "矩阵输入"
+    std::array<QComboBox*, 4> popInputs_{}; // suiComboBox4 … suiComboBox7
     QButtonGroup* colours_ = nullptr;
     int colour_ = 6;    // the optical-engine colour chosen, white at start
     int readPage_ = -1; // the page whose controls a read fills
