@@ -171,10 +171,15 @@ std::optional<CommandResult> applyCommand(Invocation& in) {
     return CommandResult{};
 }
 
-// Board 8's picture: --picture, else the input-routing window's stored
-// source item (1 … 4 are AV1 … AV4).
-std::optional<CommandResult> matrixCommand(Invocation& in) {
-    Console& c = in.console;
+// The source and the 1-based matrix input of `matrix` and `route`, and board
+// 8's picture: --picture, else the input-routing window's stored source item
+// (1 … 4 are AV1 … AV4).
+struct MatrixArguments {
+    int source;
+    int input;
+    int picture;
+};
+std::optional<MatrixArguments> matrixArguments(Invocation& in) {
     const std::optional<int> source = sourceArgument(in);
     if (!source)
         return std::nullopt;
@@ -185,32 +190,31 @@ std::optional<CommandResult> matrixCommand(Invocation& in) {
                       .arg(kMaxMatrixInputs);
         return std::nullopt;
     }
-    c.state().matrixPicture.sourceItem =
-        in.picture ? *in.picture : c.settings().open().readInt("Unit14", "ComboBox18", -1);
-    return c.routeMatrixInput(*source, int(*input), in.switchType);
+    const int picture =
+        in.picture ? *in.picture : in.console.settings().open().readInt("Unit14", "ComboBox18", -1);
+    return MatrixArguments{*source, int(*input), picture};
+}
+
+std::optional<CommandResult> matrixCommand(Invocation& in) {
+    const std::optional<MatrixArguments> a = matrixArguments(in);
+    if (!a)
+        return std::nullopt;
+    in.console.state().matrixPicture.sourceItem = a->picture;
+    return in.console.routeMatrixInput(a->source, a->input, in.switchType);
 }
 
 // The input-routing window's OK: input I of the source's kind, the stored
-// switch type unless --type, single-screen with --single, and on board 8 the
-// picture of --picture.
+// switch type unless --type, single-screen with --single.
 std::optional<CommandResult> routeCommand(Invocation& in) {
-    const std::optional<int> source = sourceArgument(in);
-    if (!source)
+    const std::optional<MatrixArguments> a = matrixArguments(in);
+    if (!a)
         return std::nullopt;
-    const std::optional<unsigned> input = parseNumber(in.args.at(1), kMaxMatrixInputs);
-    if (!input || *input == 0) {
-        in.err << QStringLiteral("Bad matrix input \"%1\": a number 1-%2.\n")
-                      .arg(in.args.at(1))
-                      .arg(kMaxMatrixInputs);
-        return std::nullopt;
-    }
     RoutingChoice choice;
-    choice.sourceCode = *source;
-    choice.inputItems.fill(int(*input) - 1);
+    choice.sourceCode = a->source;
+    choice.inputItems.fill(a->input - 1);
     choice.singleScreen = in.singleScreen;
     choice.switchType = in.switchType;
-    choice.picture.sourceItem =
-        in.picture ? *in.picture : in.console.settings().open().readInt("Unit14", "ComboBox18", -1);
+    choice.picture.sourceItem = a->picture;
     return in.console.inputRouting().route(choice);
 }
 

@@ -16,26 +16,38 @@ using namespace wall;
 
 namespace {
 
+// A console on its own settings file whose wall link is the simulated wall.
+struct SimulatedWallConsole {
+    SimulatedWallConsole(int cmdForm, const QByteArray& settings)
+        : sim(std::make_unique<SimulatedWall>(3, 3, frameFormatFor(cmdForm))) {
+        QString error;
+        EXPECT_TRUE(sim.start(error)) << error.toStdString();
+        ini = dir.filePath(QStringLiteral("Setting.ini"));
+        QFile f(ini);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(settings + "\n[YbCommDevice1 Com Set]\nPortName=" + sim.slavePath().toUtf8() +
+                "\n");
+        f.close();
+        store = std::make_unique<SettingsStore>(ini);
+        console = std::make_unique<Console>(*store, devices);
+        console->load(dir.path());
+        EXPECT_TRUE(devices.link(1).open(console->state().serialDevice(1), error))
+            << error.toStdString();
+    }
+    PtySimulator sim;
+    QTemporaryDir dir;
+    QString ini;
+    test::EventLoopPacer pacer;
+    SerialDevices devices{pacer};
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<Console> console;
+};
+
 TEST(ReadBackEndToEnd, BrightnessWrittenIsReadBackInEveryFormat) {
     for (int cmdForm : {0, 1, 2}) {
-        PtySimulator sim(std::make_unique<SimulatedWall>(3, 3, frameFormatFor(cmdForm)));
-        QString error;
-        ASSERT_TRUE(sim.start(error)) << error.toStdString();
-        QTemporaryDir dir;
-        const QString ini = dir.filePath(QStringLiteral("Setting.ini"));
-        QFile f(ini);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[SETTING]\nCmdDelayTime10Ms=50\nCmdForm=" + QByteArray::number(cmdForm) +
-                "\n[YbCommDevice1 Com Set]\nPortName=" + sim.slavePath().toUtf8() + "\n");
-        f.close();
-
-        SettingsStore store(ini);
-        test::EventLoopPacer pacer;
-        SerialDevices devices(pacer);
-        Console console(store, devices);
-        console.load(dir.path());
-        ASSERT_TRUE(devices.link(1).open(console.state().serialDevice(1), error))
-            << error.toStdString();
+        SimulatedWallConsole on(cmdForm, "[SETTING]\nCmdDelayTime10Ms=50\nCmdForm=" +
+                                             QByteArray::number(cmdForm));
+        Console& console = *on.console;
         console.grid().setSelection({1, 0, 2, 1});
 
         ASSERT_TRUE(console.buttonWrite(0x41, 50).ok);
@@ -43,7 +55,7 @@ TEST(ReadBackEndToEnd, BrightnessWrittenIsReadBackInEveryFormat) {
         const ReadEvent brightness = console.readParameter(0x41, ReadKind::Slider);
         EXPECT_TRUE(brightness.ok) << "format " << cmdForm;
         EXPECT_EQ(brightness.reply.value, 50) << "format " << cmdForm;
-        EXPECT_EQ(sim.wall().unit(0, 1).values.at(0x41), 50);
+        EXPECT_EQ(on.sim.wall().unit(0, 1).values.at(0x41), 50);
 
         const ReadEvent position = console.readParameter(0x80, ReadKind::Slider);
         EXPECT_TRUE(position.ok) << "format " << cmdForm;
@@ -60,30 +72,14 @@ TEST(ReadBackEndToEnd, BrightnessWrittenIsReadBackInEveryFormat) {
 }
 
 TEST(ReadBackEndToEnd, ALateAnswerToAnEarlierReadIsNotTakenByTheNextRead) {
-    PtySimulator sim(std::make_unique<SimulatedWall>(3, 3, frameFormatFor(0)));
-    QString error;
-    ASSERT_TRUE(sim.start(error)) << error.toStdString();
-    QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("Setting.ini"));
-    QFile f(ini);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[SETTING]\nCmdDelayTime10Ms=0\n[YbCommDevice1 Com Set]\nPortName=" +
-            sim.slavePath().toUtf8() + "\n");
-    f.close();
-
-    SettingsStore store(ini);
-    test::EventLoopPacer pacer;
-    SerialDevices devices(pacer);
-    Console console(store, devices);
-    console.load(dir.path());
-    ASSERT_TRUE(devices.link(1).open(console.state().serialDevice(1), error))
-        << error.toStdString();
+    SimulatedWallConsole on(0, "[SETTING]\nCmdDelayTime10Ms=0");
+    Console& console = *on.console;
     ASSERT_TRUE(console.buttonWrite(0x80, 100).ok);
 
     // Without polls the read gives up at once; the wall's answer (100)
     // arrives afterwards and waits on the link.
     EXPECT_FALSE(console.readParameter(0x80, ReadKind::Slider).ok);
-    pacer.pause(200);
+    on.pacer.pause(200);
     console.state().settings.CmdDelayTime10Ms = 50;
     ASSERT_TRUE(console.buttonWrite(0x80, 30).ok);
     const ReadEvent read = console.readParameter(0x80, ReadKind::Slider);
@@ -92,26 +88,10 @@ TEST(ReadBackEndToEnd, ALateAnswerToAnEarlierReadIsNotTakenByTheNextRead) {
 }
 
 TEST(ReadBackEndToEnd, AnInputRoutingSwitchesTheSimulatedScreens) {
-    PtySimulator sim(std::make_unique<SimulatedWall>(3, 3, frameFormatFor(0)));
-    QString error;
-    ASSERT_TRUE(sim.start(error)) << error.toStdString();
-    QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("Setting.ini"));
-    QFile f(ini);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     // The matrix shares the wall link: its frames reach the units as noise.
-    f.write("[SETTING]\nMatrixToScreenTime=20\n[Matrix]\nAV_Company=4\n"
-            "Matrix_AV_DelayTime=10\n[YbCommDevice1 Com Set]\nPortName=" +
-            sim.slavePath().toUtf8() + "\n");
-    f.close();
-
-    SettingsStore store(ini);
-    test::EventLoopPacer pacer;
-    SerialDevices devices(pacer);
-    Console console(store, devices);
-    console.load(dir.path());
-    ASSERT_TRUE(devices.link(1).open(console.state().serialDevice(1), error))
-        << error.toStdString();
+    SimulatedWallConsole on(0, "[SETTING]\nMatrixToScreenTime=20\n[Matrix]\nAV_Company=4\n"
+                               "Matrix_AV_DelayTime=10");
+    Console& console = *on.console;
     console.grid().setSelection({1, 0, 2, 1}); // 1:2-2:3
     RoutingChoice choice;
     choice.sourceCode = 10; // DVI
@@ -119,11 +99,11 @@ TEST(ReadBackEndToEnd, AnInputRoutingSwitchesTheSimulatedScreens) {
     ASSERT_TRUE(console.inputRouting().route(choice).ok);
     const int dvi = *sourceToWire(10);
     // The simulator answers on this thread: let it take the frames in.
-    for (int i = 0; i < 300 && sim.wall().unit(1, 2).sourceWire != dvi; ++i)
-        pacer.pause(10);
+    for (int i = 0; i < 300 && on.sim.wall().unit(1, 2).sourceWire != dvi; ++i)
+        on.pacer.pause(10);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
-            EXPECT_EQ(sim.wall().unit(r, c).sourceWire, r <= 1 && c >= 1 ? dvi : 12)
+            EXPECT_EQ(on.sim.wall().unit(r, c).sourceWire, r <= 1 && c >= 1 ? dvi : 12)
                 << r << ":" << c;
 }
 
