@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -68,6 +69,17 @@ TEST_F(InputControlDialogTest, OnlyTheSourcesKindShowsItsChooserEnabledWhenTheMa
     }
     EXPECT_THAT(readFile().toStdString(), testing::HasSubstr("Matrix_Use=0"))
         << "\"使用矩阵\" is written at once";
+
+    // A picture of the window with its AV chooser, in both languages.
+    control<QCheckBox>("CheckBox2")->click();
+    chooseSource(QStringLiteral("AV"));
+    QDir().mkpath(QStringLiteral(WALL_GRAB_DIR));
+    dialog->grab().save(QStringLiteral(WALL_GRAB_DIR "/Form14-av-zh.png"));
+    window->SetLanguage(1);
+    find<QAction>(QStringLiteral("N16"))->trigger();
+    dialog->grab().save(QStringLiteral(WALL_GRAB_DIR "/Form14-av-en.png"));
+    EXPECT_EQ(control<QComboBox>("ComboBox2")->itemText(0), QStringLiteral("MatrixInput1"))
+        << "a language switch rebuilds the lists";
 }
 
 TEST_F(InputControlDialogTest, BoardEightNarrowsTheSourceListForTheQuadPicture) {

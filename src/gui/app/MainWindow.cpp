@@ -647,6 +647,7 @@ void MainWindow::refreshGrid() {
 void MainWindow::SetLanguage(int language) {
     console_.setLanguage(language);
     // The input-control dialog is rebuilt for the new language when next opened.
+    console_.state().matrixInputListsCurrent = false;
     if (QWidget* inputControl = windows_.value(QStringLiteral("Form14")))
         inputControl->close();
     const bool english = console_.english();

@@ -56,19 +56,18 @@ InputControlDialog::InputControlDialog(Console& console, QWidget* parent)
     inputLabel_->setObjectName(QStringLiteral("Label4"));
     grid->addWidget(inputLabel_, 1, 0);
     // One chooser per kind in one place: only the source's kind shows.
-    auto* inputRow = new QHBoxLayout;
+    auto* inputRow = new QGridLayout;
     const char* names[kChooserCount] = {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"};
     for (int i = 0; i < kChooserCount; ++i) {
         inputs_[size_t(i)] = new QComboBox(this);
         inputs_[size_t(i)]->setObjectName(QLatin1String(names[i]));
         inputs_[size_t(i)]->setFixedWidth(kSourceListWide);
-        inputRow->addWidget(inputs_[size_t(i)]);
+        inputRow->addWidget(inputs_[size_t(i)], 0, 0, Qt::AlignLeft);
         connect(inputs_[size_t(i)], &QComboBox::currentIndexChanged, this, [this, i](int item) {
             if (!filling_ && item >= 0)
                 console_.inputRouting().storeInputItem(i, item);
         });
     }
-    inputRow->addStretch();
     grid->addLayout(inputRow, 1, 1);
     layout->addLayout(grid);
 
@@ -143,6 +142,13 @@ void InputControlDialog::SetMatrixControl() {
 }
 
 void InputControlDialog::N16Click() {
+    prepare();
+    show();
+    raise();
+    activateWindow();
+}
+
+void InputControlDialog::prepare() {
     ConsoleState& s = console_.state();
     if (!s.matrixInputListsCurrent) {
         s.matrixInputListsCurrent = true;
@@ -164,9 +170,6 @@ void InputControlDialog::N16Click() {
     filling_ = false;
     if (boardEightPictures())
         suitempComboBox18Change();
-    show();
-    raise();
-    activateWindow();
 }
 
 bool InputControlDialog::boardEightPictures() const {
@@ -237,8 +240,11 @@ void InputControlDialog::Button1Click() {
 }
 
 void InputControlDialog::showEvent(QShowEvent* event) {
+    if (sources_->count() == 0)
+        prepare(); // shown other than through N16Click
     QDialog::showEvent(event);
     FormShow();
+    adjustSize();
 }
 
 void InputControlDialog::changeEvent(QEvent* event) {

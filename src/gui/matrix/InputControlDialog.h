@@ -47,6 +47,7 @@ protected:
 
 private:
     void retranslate();
+    void prepare(); // N16Click without the showing
     bool boardEightPictures() const;
 
     Console& console_;
