@@ -195,8 +195,9 @@ void saveGrab(QWidget* w, const QString& name) {
 
 // Every window the main window opens, by its component name.
 constexpr const char* kDialogs[] = {
-    "Form2",  "Form4",  "Form5",  "Form9",  "Form10", "Form11", "Form12", "Form13", "Form14",
-    "Form16", "Form23", "Form24", "Form26", "Form27", "Form30", "Form31", "Form33", "Form35",
+    "Form2",  "Form4",  "Form5",  "Form9",  "Form10", "Form11", "Form12",
+    "Form13", "Form14", "Form16", "Form19", "Form22", "Form23", "Form24",
+    "Form26", "Form27", "Form30", "Form31", "Form33", "Form34", "Form35",
 };
 
 class WindowGeometryTest : public ConsoleWindowFixture {

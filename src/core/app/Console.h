@@ -18,6 +18,7 @@ namespace wall {
 
 class DeviceIo;
 class InputRouting;
+class MatrixInputNames;
 class SettingsStore;
 struct MatrixContext;
 struct MatrixSetup;
@@ -142,6 +143,9 @@ public:
     // Sources through the matrix onto the selection: the input-routing
     // window, the pop windows' routing and their stored choices.
     InputRouting& inputRouting() { return *inputRouting_; }
+    // The matrix inputs' names: read by the choosers, edited by their window.
+    MatrixInputNames& matrixInputNames() { return *matrixInputNames_; }
+    const MatrixInputNames& matrixInputNames() const { return *matrixInputNames_; }
     // What a routing reads of the console: the wall, the matrix settings,
     // the port flags, the switch type and the picture choice.
     MatrixContext matrixContext();
@@ -204,6 +208,7 @@ private:
     DeviceIo& io_;
     std::unique_ptr<ConsoleState> state_;
     std::unique_ptr<InputRouting> inputRouting_;
+    std::unique_ptr<MatrixInputNames> matrixInputNames_;
     bool busy_ = false; // a sequence with pauses is running
     bool reading_ = false;
     int readingPage_ = -1;

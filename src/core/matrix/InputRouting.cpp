@@ -2,6 +2,7 @@
 
 #include "app/SettingsStore.h"
 #include "matrix/MatrixControl.h"
+#include "matrix/MatrixInputNames.h"
 #include "matrix/MatrixPort.h"
 #include "matrix/MatrixProtocol.h"
 #include "serial/DeviceIo.h"
@@ -55,18 +56,7 @@ std::optional<MatrixKind> InputRouting::routedKind(int sourceCode) const {
 }
 
 QStringList InputRouting::inputItems(MatrixKind kind) const {
-    const bool chinese = console_.state().settings.Language == 0;
-    const int count = console_.state().matrix.settings(kind).inputMax;
-    const std::string prefix = std::string(matrixKeyName(kind)) + "_InputName";
-    SettingsScope ini = console_.settings().open();
-    QStringList items;
-    items.reserve(std::max(count, 0));
-    for (int n = 0; n < count; ++n)
-        items << ini.readText(
-            "Matrix", indexedKey(prefix, n),
-            (chinese ? QStringLiteral("矩阵输入") : QStringLiteral("MatrixInput")) +
-                QString::number(n + 1));
-    return items;
+    return console_.matrixInputNames().names(kind);
 }
 
 int InputRouting::validItem(MatrixKind kind, int stored) const {

@@ -52,8 +52,8 @@ public:
     // and the roaming page's chosen input of that kind is routed.
     void routePopWindow(int subSourceCode);
 
-    // The chooser items of a kind: its input names, or "矩阵输入"/"MatrixInput"
-    // and the number, one per input.
+    // The chooser items of a kind: its input names (MatrixInputNames), one
+    // per input.
     QStringList inputItems(MatrixKind kind) const;
     // A stored chooser position, or 0 when it is at or past the input count.
     int validItem(MatrixKind kind, int stored) const;

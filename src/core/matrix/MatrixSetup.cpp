@@ -109,4 +109,29 @@ void clearOutputs(MatrixTable& map, int screens) {
     std::fill_n(map.begin(), std::clamp(screens, 0, kMatrixTableSize), 0);
 }
 
+QStringList matrixOutputItems(int outputs, bool padded, bool english) {
+    const QString prefix = english ? QStringLiteral("MatrixOutput") : QStringLiteral("矩阵输出");
+    const int count = std::max(outputs, 0);
+    const qsizetype width = prefix.size() + QString::number(count).size();
+    QStringList items;
+    items.reserve(count + 1);
+    items << (english ? QStringLiteral("Not Connected") : QStringLiteral("不接矩阵"));
+    for (int n = 1; n <= count; ++n) {
+        const QString label = prefix + QString::number(n);
+        items << (padded ? label.leftJustified(width, QLatin1Char(' ')) : label);
+    }
+    return items;
+}
+
+bool setScreenOutputs(MatrixTable& map, MatrixKind kind, int board, int screen,
+                      std::span<const int> outputs) {
+    const int per = MatrixConfig::entriesPerScreen(kind, board);
+    if (int(outputs.size()) != per || screen < 0 || screen >= kMaxScreens)
+        return false;
+    if (std::any_of(outputs.begin(), outputs.end(), [](int o) { return o < 0; }))
+        return false;
+    std::copy(outputs.begin(), outputs.end(), map.begin() + screen * per);
+    return true;
+}
+
 } // namespace wall

@@ -3,6 +3,7 @@
 #include "matrix/MatrixSettings.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <span>
@@ -41,6 +42,21 @@ QString matrixOutputCellText(const MatrixTable& map, MatrixKind kind, int board,
 // n + 1, or to 0.
 void setOneToOne(MatrixTable& map, int screens);
 void clearOutputs(MatrixTable& map, int screens);
+
+// The output dialogs: the lists offer item 0 "不接矩阵" (not wired) and then
+// one item per output, item n for output n. The one-output dialog offers 870
+// outputs with labels padded to the longest, the four-picture dialog of
+// board 8 offers 512 outputs per picture.
+inline constexpr int kScreenOutputChoices = 870;
+inline constexpr int kPictureOutputChoices = 512;
+QStringList matrixOutputItems(int outputs, bool padded, bool english);
+
+// An output dialog's OK: the chosen outputs of one screen into a kind's map,
+// one entry per picture of the screen (four for AV on board 8, at 4s … 4s + 3,
+// else one at s). False, with the map unchanged, when the count of outputs
+// is not the screen's or an entry or output is out of range.
+bool setScreenOutputs(MatrixTable& map, MatrixKind kind, int board, int screen,
+                      std::span<const int> outputs);
 
 // What the window edits: the four records and the four output maps.
 struct MatrixSetup {

@@ -13,6 +13,8 @@
 #include "app/SettingsStore.h"
 #include "app/WindowPlace.h"
 #include "matrix/InputControlDialog.h"
+#include "matrix/MatrixInputNamesDialog.h"
+#include "matrix/MatrixOutputDialogs.h"
 #include "matrix/MatrixSettingsDialog.h"
 #include "pages/ControlPages.h"
 #include "serial/PortSettingsDialog.h"
@@ -461,6 +463,26 @@ void MainWindow::buildWindows() {
     connect(form14, &InputControlDialog::refused, this,
             [this](const QString& why) { panels_[4]->setText(why); });
     connect(form10, &MatrixSettingsDialog::matrixSettingsSaved, this, &MainWindow::applyMenuRules);
+    // The output and input-name dialogs of the matrix settings window.
+    auto* form19 = new MatrixOutputDialog(console_, this);
+    auto* form34 = new PictureOutputDialog(console_, this);
+    auto* form22 = new MatrixInputNamesDialog(console_, this);
+    windows_.insert(QStringLiteral("Form19"), form19);
+    windows_.insert(QStringLiteral("Form34"), form34);
+    windows_.insert(QStringLiteral("Form22"), form22);
+    connect(form10, &MatrixSettingsDialog::outputDialogRequested, this,
+            [form10, form19, form34](MatrixKind kind, int screen, bool fourPictures) {
+                if (fourPictures)
+                    form34->edit(form10->editedOutputMap(MatrixKind::AV), screen);
+                else
+                    form19->edit(form10->editedOutputMap(kind), kind, screen);
+            });
+    connect(form19, &MatrixOutputDialog::outputsChosen, form10,
+            &MatrixSettingsDialog::refreshCells);
+    connect(form34, &PictureOutputDialog::outputsChosen, form10,
+            &MatrixSettingsDialog::refreshCells);
+    connect(form10, &MatrixSettingsDialog::inputNamesRequested, form22,
+            &MatrixInputNamesDialog::openFor);
     connect(form4_, &WallSettingsDialog::wallResized, this, [this] {
         console_.grid().setSelection({0, 0, 0, 0});
         FormCanResize();

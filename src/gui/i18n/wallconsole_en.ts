@@ -414,6 +414,57 @@
     </message>
 </context>
 <context>
+    <name>wall::MatrixInputNamesDialog</name>
+    <message>
+        <location filename="../matrix/MatrixInputNamesDialog.cpp" line="113"/>
+        <source>错误提示</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixInputNamesDialog.cpp" line="130"/>
+        <source>设置矩阵输入名</source>
+        <translation>Set Matrix Input Names</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixInputNamesDialog.cpp" line="131"/>
+        <source>确  认</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixInputNamesDialog.cpp" line="132"/>
+        <source>关  闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>wall::MatrixOutputDialog</name>
+    <message>
+        <location filename="../matrix/MatrixOutputDialogs.cpp" line="76"/>
+        <source>错误提示</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixOutputDialogs.cpp" line="94"/>
+        <source>矩阵输出选择</source>
+        <translation>Matrix Output Selection</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixOutputDialogs.cpp" line="95"/>
+        <source>选择此屏对应的矩阵输出</source>
+        <translation>Matrix output for this screen</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixOutputDialogs.cpp" line="96"/>
+        <source>确  定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixOutputDialogs.cpp" line="97"/>
+        <source>取  消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>wall::MatrixSettingsDialog</name>
     <message>
         <location filename="../matrix/MatrixSettingsDialog.cpp" line="37"/>
@@ -1050,6 +1101,34 @@
         <location filename="../pages/ParameterPanels.cpp" line="156"/>
         <source>写</source>
         <translation>W</translation>
+    </message>
+</context>
+<context>
+    <name>wall::PictureOutputDialog</name>
+    <message>
+        <location filename="../matrix/MatrixOutputDialogs.cpp" line="147"/>
+        <source>错误提示</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixOutputDialogs.cpp" line="165"/>
+        <source>矩阵输出选择</source>
+        <translation>Matrix Output Selection</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixOutputDialogs.cpp" line="166"/>
+        <source>矩阵输出对应设置</source>
+        <translation>Matrix Output Settings</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixOutputDialogs.cpp" line="167"/>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixOutputDialogs.cpp" line="168"/>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -280,12 +280,30 @@ void MatrixSettingsDialog::suitempComboBox6Change() {
 }
 
 void MatrixSettingsDialog::suitempStringGrid1DblClick() {
-    const int r = grid_->currentRow(), c = grid_->currentColumn();
+    // The screen is the top-left cell of the selection.
+    int r = grid_->currentRow(), c = grid_->currentColumn();
+    const QList<QTableWidgetSelectionRange> ranges = grid_->selectedRanges();
+    if (!ranges.isEmpty()) {
+        r = ranges.first().topRow();
+        c = ranges.first().leftColumn();
+        for (const QTableWidgetSelectionRange& range : ranges) {
+            r = std::min(r, range.topRow());
+            c = std::min(c, range.leftColumn());
+        }
+    }
     if (r < 0 || c < 0)
         return;
     const MatrixKind kind = diagramKind();
     Q_EMIT outputDialogRequested(kind, console_.grid().screenIndex(r, c),
                                  kind == MatrixKind::AV && console_.state().settings.BoardSel == 8);
+}
+
+MatrixTable& MatrixSettingsDialog::editedOutputMap(MatrixKind kind) {
+    return setup_->outputMap[size_t(kind)];
+}
+
+void MatrixSettingsDialog::refreshCells() {
+    fillCells();
 }
 
 void MatrixSettingsDialog::suitempBitBtn1Click() {

@@ -44,6 +44,11 @@ public:
     // names of the AV, VGA, DVI or YPbPr page.
     void inputNamesClick(MatrixKind kind);
 
+    // The output map of a kind as the window shows it, for the output
+    // dialogs to change; refreshCells shows their change in the grid.
+    MatrixTable& editedOutputMap(MatrixKind kind);
+    void refreshCells();
+
 Q_SIGNALS:
     // OK stored new settings: the main window's menus and matrix-input
     // choosers follow them.
