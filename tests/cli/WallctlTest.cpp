@@ -269,6 +269,27 @@ TEST_F(WallctlTest, RoutesTraceTheInputRoutingWindowsOrder) {
     });
 }
 
+TEST_F(WallctlTest, ARouteForRealRecordsTheSourcesAndATracedOneLeavesTheFile) {
+    const QByteArray settings = "[SETTING]\nMatrixToScreenTime=0\n[Matrix]\nMatrix_Use=0\n";
+    writeFile(settings);
+    TraceIo sent;
+    const Run real = run({QStringLiteral("--select"), QStringLiteral("1:1-1:2"),
+                          QStringLiteral("route"), QStringLiteral("10"), QStringLiteral("1")},
+                         &sent);
+    EXPECT_EQ(real.code, 0) << real.err.toStdString();
+    EXPECT_EQ(sent.lines(), QStringList{QStringLiteral("write 1 FB B0 11 12 30 0E AE")});
+    EXPECT_THAT(readFile().toStdString(), testing::HasSubstr("[Unit1]\nSource0=10\nSource1=10\n"));
+
+    const Run traced = trace(settings, {"--select", "1:1", "route", "2", "1"});
+    EXPECT_EQ(traced.code, 0);
+    EXPECT_EQ(readFile(), settings) << "a trace leaves the file as it is";
+
+    const Run refused =
+        trace("[Matrix]\nAV_Company=22\nMatrix_AV_InputMax=16\n", {"route", "2", "17"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_THAT(refused.err.toStdString(), testing::HasSubstr("matrix input 17 is outside 1-16"));
+}
+
 TEST_F(WallctlTest, RefusedCommandsSendNothingAndSayWhy) {
     struct Case {
         const char* what;

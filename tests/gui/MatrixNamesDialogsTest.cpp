@@ -204,22 +204,23 @@ TEST_F(MatrixNamesDialogsTest, InputNamesAreWrittenAtOnceAndTheDialogStaysOpen) 
     EXPECT_FALSE(form22->isVisible());
 }
 
-TEST_F(MatrixNamesDialogsTest, TheDialogsSpeakTheConsolesLanguage) {
+TEST_F(MatrixNamesDialogsTest, TheDialogsSpeakTheConsolesLanguageExceptTheFourPictureWindow) {
     open("[SETTING]\nRow=1\nCol=1\n");
     find<QAction>(QStringLiteral("N18"))->trigger(); // English
     in<QPushButton>("Form10", QStringLiteral("suitempBitBtn3"))->click();
-    EXPECT_EQ(form("Form22")->windowTitle(), QStringLiteral("Set Matrix Input Names"));
+    EXPECT_EQ(form("Form22")->windowTitle(), QStringLiteral("Matrix Input Name"));
     EXPECT_EQ(in<QComboBox>("Form22", QStringLiteral("ComboBox1"))->itemText(0),
               QStringLiteral("MatrixInput1"));
     EXPECT_EQ(in<QPushButton>("Form22", QStringLiteral("suitempBitBtn1"))->text(),
-              QStringLiteral("OK"));
+              QStringLiteral("Ok"));
     doubleClick(0, 0, 0, 0);
-    EXPECT_EQ(form("Form19")->windowTitle(), QStringLiteral("Matrix Output Selection"));
+    EXPECT_EQ(form("Form19")->windowTitle(), QStringLiteral("Matrix Output Sel"));
+    // The outputs are the switcher's own names, in Chinese.
     auto* outputs = in<QComboBox>("Form19", QStringLiteral("ComboBox1"));
-    EXPECT_EQ(outputs->itemText(0), QStringLiteral("Not Connected"));
-    EXPECT_EQ(outputs->itemText(870), QStringLiteral("MatrixOutput870"));
-    EXPECT_EQ(form("Form34")->findChild<QGroupBox*>()->title(),
-              QStringLiteral("Matrix Output Settings"));
+    EXPECT_EQ(outputs->itemText(0), QStringLiteral("不接矩阵"));
+    EXPECT_EQ(outputs->itemText(870).trimmed(), QStringLiteral("矩阵输出870"));
+    EXPECT_EQ(form("Form34")->findChild<QGroupBox*>()->title(), QStringLiteral("矩阵输出对应设置"));
+    EXPECT_EQ(form("Form34")->windowTitle(), QStringLiteral("矩阵输出选择"));
 }
 
 } // namespace

@@ -90,20 +90,20 @@ TEST(ReadBackEndToEnd, ALateAnswerToAnEarlierReadIsNotTakenByTheNextRead) {
 TEST(ReadBackEndToEnd, AnInputRoutingSwitchesTheSimulatedScreens) {
     // The matrix shares the wall link: its frames reach the units as noise.
     SimulatedWallConsole on(0, "[SETTING]\nMatrixToScreenTime=20\n[Matrix]\nAV_Company=4\n"
-                               "Matrix_AV_DelayTime=10");
+                               "Matrix_AV_DelayTime=10\nRow=3\nCol=3");
     Console& console = *on.console;
     console.grid().setSelection({1, 0, 2, 1}); // 1:2-2:3
     RoutingChoice choice;
-    choice.sourceCode = 10; // DVI
+    choice.sourceCode = 2; // AV, through the AV matrix
     choice.inputItems.fill(2);
     ASSERT_TRUE(console.inputRouting().route(choice).ok);
-    const int dvi = *sourceToWire(10);
+    const int av = *sourceToWire(2);
     // The simulator answers on this thread: let it take the frames in.
-    for (int i = 0; i < 300 && on.sim.wall().unit(1, 2).sourceWire != dvi; ++i)
+    for (int i = 0; i < 300 && on.sim.wall().unit(1, 2).sourceWire != av; ++i)
         on.pacer.pause(10);
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
-            EXPECT_EQ(on.sim.wall().unit(r, c).sourceWire, r <= 1 && c >= 1 ? dvi : 12)
+            EXPECT_EQ(on.sim.wall().unit(r, c).sourceWire, r <= 1 && c >= 1 ? av : 12)
                 << r << ":" << c;
 }
 

@@ -7,6 +7,7 @@
 #include "matrix/MatrixProtocol.h"
 #include "serial/DeviceIo.h"
 #include "wall/BoardSources.h"
+#include "wall/ScreenPacket.h"
 
 namespace wall {
 
@@ -59,8 +60,12 @@ QStringList InputRouting::inputItems(MatrixKind kind) const {
     return console_.matrixInputNames().names(kind);
 }
 
+int InputRouting::inputCount(MatrixKind kind) const {
+    return std::clamp(console_.state().matrix.settings(kind).inputMax, 0, kMaxMatrixInputs);
+}
+
 int InputRouting::validItem(MatrixKind kind, int stored) const {
-    return stored >= 0 && stored < console_.state().matrix.settings(kind).inputMax ? stored : 0;
+    return stored >= 0 && stored < inputCount(kind) ? stored : 0;
 }
 
 InputRouting::Stored InputRouting::stored() const {
@@ -143,15 +148,23 @@ CommandResult InputRouting::route(const RoutingChoice& choice) {
     if (!s.grid.isInside(s.grid.selection()))
         return refuse(QStringLiteral("the selection is outside the wall"),
                       QStringLiteral("所选屏幕超出幕墙范围"));
-    if (!sourceToWire(choice.sourceCode) || choice.sourceCode >= kNoSource)
+    const std::optional<int> wire = sourceToWire(choice.sourceCode);
+    if (!wire || choice.sourceCode >= kNoSource)
         return refuse(QStringLiteral("no such source"), QStringLiteral("没有此信号源"));
+    // A switch the frame cannot carry refuses the whole OK: nothing is
+    // recorded, routed or sent.
+    if (const ScreenFrame frame =
+            buildScreenFrame(c.frameFormat(), ScreenCommand::Step, s.grid.selection(),
+                             choice.singleScreen ? 0x31 : 0x30, unsigned(*wire));
+        !frame.ok())
+        return CommandResult::refused(describe(frame.error, c.messageLanguage()));
 
     const bool useMatrix = s.matrix.matrixUse == 1;
     const std::optional<MatrixKind> kind = routedKind(choice.sourceCode);
     int input = 1;
     if (kind) {
         input = choice.inputItems[size_t(chooserOf(*kind))] + 1;
-        const int count = s.matrix.settings(*kind).inputMax;
+        const int count = inputCount(*kind);
         if (useMatrix && (input < 1 || input > count))
             return refuse(QStringLiteral("matrix input %1 is outside 1-%2").arg(input).arg(count),
                           QStringLiteral("矩阵输入 %1 超出 1-%2").arg(input).arg(count));

@@ -57,6 +57,8 @@ public:
     QStringList inputItems(MatrixKind kind) const;
     // A stored chooser position, or 0 when it is at or past the input count.
     int validItem(MatrixKind kind, int stored) const;
+    // The inputs a kind's chooser lists: its input count, at most 1000.
+    int inputCount(MatrixKind kind) const;
 
     // The input-routing window's stored choices (Unit14) and the roaming
     // page's (Unit1), each written at once when changed.

@@ -462,6 +462,17 @@ void MainWindow::buildWindows() {
     windows_.insert(QStringLiteral("Form14"), form14);
     connect(form14, &InputControlDialog::refused, this,
             [this](const QString& why) { panels_[4]->setText(why); });
+    connect(form14, &InputControlDialog::matrixUseChanged, this, [this](bool on) {
+        if (controls_)
+            controls_->showPopUseMatrix(on);
+    });
+    // New matrix settings: the roaming page's choosers follow them.
+    connect(form10, &MatrixSettingsDialog::matrixSettingsSaved, this, [this] {
+        if (controls_) {
+            controls_->SetPipMatrixInput();
+            controls_->SetPipMatrix();
+        }
+    });
     connect(form10, &MatrixSettingsDialog::matrixSettingsSaved, this, &MainWindow::applyMenuRules);
     // The output and input-name dialogs of the matrix settings window.
     auto* form19 = new MatrixOutputDialog(console_, this);
@@ -670,8 +681,11 @@ void MainWindow::SetLanguage(int language) {
     console_.setLanguage(language);
     // The input-control dialog is rebuilt for the new language when next opened.
     console_.state().matrixInputListsCurrent = false;
-    if (QWidget* inputControl = windows_.value(QStringLiteral("Form14")))
-        inputControl->close();
+    // So is the input-name window, which would store default names of the
+    // old language as names.
+    for (const char* form : {"Form14", "Form22"})
+        if (QWidget* w = windows_.value(QLatin1String(form)))
+            w->close();
     const bool english = console_.english();
     actions_.value(QStringLiteral("N17"))->setChecked(!english);
     actions_.value(QStringLiteral("N18"))->setChecked(english);

@@ -423,12 +423,12 @@
     <message>
         <location filename="../matrix/MatrixInputNamesDialog.cpp" line="130"/>
         <source>设置矩阵输入名</source>
-        <translation>Set Matrix Input Names</translation>
+        <translation>Matrix Input Name</translation>
     </message>
     <message>
         <location filename="../matrix/MatrixInputNamesDialog.cpp" line="131"/>
         <source>确  认</source>
-        <translation>OK</translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <location filename="../matrix/MatrixInputNamesDialog.cpp" line="132"/>
@@ -446,7 +446,7 @@
     <message>
         <location filename="../matrix/MatrixOutputDialogs.cpp" line="94"/>
         <source>矩阵输出选择</source>
-        <translation>Matrix Output Selection</translation>
+        <translation>Matrix Output Sel</translation>
     </message>
     <message>
         <location filename="../matrix/MatrixOutputDialogs.cpp" line="95"/>
@@ -456,7 +456,7 @@
     <message>
         <location filename="../matrix/MatrixOutputDialogs.cpp" line="96"/>
         <source>确  定</source>
-        <translation>OK</translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <location filename="../matrix/MatrixOutputDialogs.cpp" line="97"/>
@@ -554,6 +554,14 @@
 </context>
 <context>
     <name>wall::Pages</name>
+    <message>
+        <source>使用矩阵</source>
+        <translation>UseMatrix</translation>
+    </message>
+    <message>
+        <source>矩阵输入</source>
+        <translation>MatrixIn</translation>
+    </message>
     <message>
         <location filename="../pages/ControlPages.cpp" line="37"/>
         <source>左上</source>

@@ -116,6 +116,7 @@ InputControlDialog::InputControlDialog(Console& console, QWidget* parent)
             [this](bool on) { console_.inputRouting().storeSingleScreen(on); });
     connect(useMatrix_, &QCheckBox::clicked, this, [this](bool on) {
         console_.inputRouting().storeMatrixUse(on);
+        Q_EMIT matrixUseChanged(on);
         SetMatrixDisplay();
     });
     connect(switchButtons_, &QButtonGroup::idClicked, this,

@@ -40,6 +40,8 @@ public:
 Q_SIGNALS:
     // OK refused: why, for the status bar.
     void refused(const QString& why);
+    // "使用矩阵" changed: the roaming page's own box shows the same.
+    void matrixUseChanged(bool on);
 
 protected:
     void showEvent(QShowEvent* event) override;

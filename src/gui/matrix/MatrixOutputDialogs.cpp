@@ -95,7 +95,8 @@ void MatrixOutputDialog::retranslate() {
     label_->setText(tr("选择此屏对应的矩阵输出"));
     ok_->setText(tr("确  定"));
     cancel_->setText(tr("取  消"));
-    fillOutputs(outputs_, kScreenOutputChoices, true, console_.english());
+    // The output names are the switcher's own: "不接矩阵", "矩阵输出n".
+    fillOutputs(outputs_, kScreenOutputChoices, true, false);
 }
 
 PictureOutputDialog::PictureOutputDialog(Console& console, QWidget* parent)
@@ -161,13 +162,14 @@ void PictureOutputDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
+// The four-picture output window speaks Chinese in either language.
 void PictureOutputDialog::retranslate() {
-    setWindowTitle(tr("矩阵输出选择"));
-    group_->setTitle(tr("矩阵输出对应设置"));
-    ok_->setText(tr("确定"));
-    cancel_->setText(tr("取消"));
+    setWindowTitle(QStringLiteral("矩阵输出选择"));
+    group_->setTitle(QStringLiteral("矩阵输出对应设置"));
+    ok_->setText(QStringLiteral("确定"));
+    cancel_->setText(QStringLiteral("取消"));
     for (QComboBox* box : outputs_)
-        fillOutputs(box, kPictureOutputChoices, false, console_.english());
+        fillOutputs(box, kPictureOutputChoices, false, false);
 }
 
 } // namespace wall

@@ -614,6 +614,14 @@ void ControlPages::SetPipMatrixInput() {
     }
 }
 
+void ControlPages::showPopUseMatrix(bool on) {
+    if (!popUseMatrix_)
+        return;
+    const QSignalBlocker quiet(popUseMatrix_);
+    popUseMatrix_->setChecked(on);
+    SetPipMatrix();
+}
+
 void ControlPages::SetPipMatrix() {
     if (!popUseMatrix_)
         return;

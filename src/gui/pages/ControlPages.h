@@ -51,6 +51,8 @@ public:
     // and their stored choices, and only the sub-source's kind shown.
     void SetPipMatrixInput();
     void SetPipMatrix();
+    // The input control's "使用矩阵" mirrored into the page's own box.
+    void showPopUseMatrix(bool on);
 
 Q_SIGNALS:
     void readStateChanged(const QString& text);

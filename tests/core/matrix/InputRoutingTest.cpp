@@ -83,6 +83,53 @@ TEST_F(InputRoutingTest, TheOkSendsInTheOrderOfTheSwitchOrder) {
     }
 }
 
+TEST_F(InputRoutingTest, EachKindTakesTheInputOfItsOwnChooser) {
+    // The choosers stand VGA, AV, DVI, YPbPr; each holds another item.
+    struct Case {
+        const char* what;
+        QByteArray settings;
+        int source;
+        const char* frames;
+    };
+    const Case cases[] = {
+        {"VGA: the first chooser, item 1 = input 2", "[Matrix]\nVGA_Company=3\nVGA_ID=1\n", 0,
+         "write 1 FF 01 05 02 01 AA\nwrite 1 FF 01 05 02 02 AA\n"},
+        {"AV: the second chooser, item 2 = input 3", "[Matrix]\nAV_Company=4\nAV_ID=1\n", 2,
+         "write 1 FF 01 05 03 01 AA\nwrite 1 FF 01 05 03 02 AA\n"},
+        {"SISO on an AV port of its own: no preamble",
+         "[YbCommDevice]\nAVMatrixUseComOnly=1\n[Matrix]\nAV_Company=22\n", 2, nullptr},
+    };
+    for (const Case& c : cases) {
+        load("[SETTING]\nMatrixToScreenTime=0\n" + c.settings +
+             "Matrix_AV_DelayTime=0\nMatrix_VGA_DelayTime=0\n");
+        io.clear();
+        console->grid().setSelection({0, 0, 1, 0});
+        RoutingChoice choice;
+        choice.sourceCode = c.source;
+        choice.inputItems = {1, 2, 3, 0};
+        ASSERT_TRUE(console->inputRouting().route(choice).ok) << c.what;
+        const QString writes = io.lines().filter(QStringLiteral("write")).join(u'\n') + u'\n';
+        if (c.frames)
+            EXPECT_TRUE(writes.startsWith(QLatin1String(c.frames)))
+                << c.what << writes.toStdString();
+        else
+            EXPECT_FALSE(writes.contains(QStringLiteral("F2 00 00 22 00 01 00 23"))) << c.what;
+    }
+}
+
+TEST_F(InputRoutingTest, ASwitchTheFrameCannotCarryRefusesTheWholeOk) {
+    // Row 16 has no address in the seven-byte frame.
+    load("[SETTING]\nRow=16\nCol=1\n[Matrix]\nAV_Company=4\n");
+    console->grid().setSelection({0, 15, 0, 15});
+    RoutingChoice choice;
+    choice.sourceCode = 2;
+    const CommandResult r = console->inputRouting().route(choice);
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.message.isEmpty());
+    EXPECT_TRUE(io.lines().isEmpty()) << "no matrix frame either";
+    EXPECT_THAT(readFile().toStdString(), testing::Not(testing::HasSubstr("Source15")));
+}
+
 TEST_F(InputRoutingTest, SingleScreenModeSwitchesWithItsOwnCommand) {
     load("[SETTING]\nMatrixToScreenTime=0\n[Matrix]\nMatrix_Use=0\n");
     ASSERT_TRUE(routeTopPair(10, 1, true).ok);
