@@ -2,6 +2,7 @@
 
 #include "SettingsStore.h"
 #include "matrix/InputRouting.h"
+#include "matrix/MatrixPolling.h"
 #include "wall/BoardSources.h"
 #include "wall/CommandFile.h"
 #include "wall/ParameterCodes.h"
@@ -18,7 +19,8 @@ namespace wall {
 
 Console::Console(SettingsStore& store, DeviceIo& io)
     : store_(store), io_(io), state_(std::make_unique<ConsoleState>()),
-      inputRouting_(std::make_unique<InputRouting>(*this)) {}
+      inputRouting_(std::make_unique<InputRouting>(*this)),
+      polling_(std::make_unique<MatrixPolling>(*this)) {}
 
 Console::~Console() = default;
 

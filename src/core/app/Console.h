@@ -18,6 +18,7 @@ namespace wall {
 
 class DeviceIo;
 class InputRouting;
+class MatrixPolling;
 class SettingsStore;
 struct MatrixContext;
 struct MatrixSetup;
@@ -142,6 +143,8 @@ public:
     // Sources through the matrix onto the selection: the input-routing
     // window, the pop windows' routing and their stored choices.
     InputRouting& inputRouting() { return *inputRouting_; }
+    // Groups of matrix routes sent in turn, one group every few seconds.
+    MatrixPolling& polling() { return *polling_; }
     // What a routing reads of the console: the wall, the matrix settings,
     // the port flags, the switch type and the picture choice.
     MatrixContext matrixContext();
@@ -192,11 +195,12 @@ public:
     // What went out to `screens` screens, or that the wall link is closed,
     // for the status bar.
     void noticeSent(const notices::Label& what, int screens) const;
+    // Any other line for the status bar.
+    void notice(const QString& text) const;
 
 private:
     CommandResult sendToSelection(ScreenCommand command, std::uint8_t parameter, unsigned value,
                                   const notices::Label* label = nullptr);
-    void notice(const QString& text) const;
     // One more read of "读取所有" done.
     void countRead();
 
@@ -204,6 +208,7 @@ private:
     DeviceIo& io_;
     std::unique_ptr<ConsoleState> state_;
     std::unique_ptr<InputRouting> inputRouting_;
+    std::unique_ptr<MatrixPolling> polling_;
     bool busy_ = false; // a sequence with pauses is running
     bool reading_ = false;
     int readingPage_ = -1;
