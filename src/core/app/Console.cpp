@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 #include "matrix/InputRouting.h"
 #include "matrix/MatrixInputNames.h"
+#include "matrix/MatrixPolling.h"
 #include "wall/BoardSources.h"
 #include "wall/CommandFile.h"
 #include "wall/ParameterCodes.h"
@@ -20,7 +21,8 @@ namespace wall {
 Console::Console(SettingsStore& store, DeviceIo& io)
     : store_(store), io_(io), state_(std::make_unique<ConsoleState>()),
       inputRouting_(std::make_unique<InputRouting>(*this)),
-      matrixInputNames_(std::make_unique<MatrixInputNames>(*this)) {}
+      matrixInputNames_(std::make_unique<MatrixInputNames>(*this)),
+      polling_(std::make_unique<MatrixPolling>(*this)) {}
 
 Console::~Console() = default;
 

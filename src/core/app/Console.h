@@ -19,6 +19,7 @@ namespace wall {
 class DeviceIo;
 class InputRouting;
 class MatrixInputNames;
+class MatrixPolling;
 class SettingsStore;
 struct MatrixContext;
 struct MatrixSetup;
@@ -146,6 +147,8 @@ public:
     // The matrix inputs' names: read by the choosers, edited by their window.
     MatrixInputNames& matrixInputNames() { return *matrixInputNames_; }
     const MatrixInputNames& matrixInputNames() const { return *matrixInputNames_; }
+    // Groups of matrix routes sent in turn, one group every few seconds.
+    MatrixPolling& polling() { return *polling_; }
     // What a routing reads of the console: the wall, the matrix settings,
     // the port flags, the switch type and the picture choice.
     MatrixContext matrixContext();
@@ -196,11 +199,12 @@ public:
     // What went out to `screens` screens, or that the wall link is closed,
     // for the status bar.
     void noticeSent(const notices::Label& what, int screens) const;
+    // Any other line for the status bar.
+    void notice(const QString& text) const;
 
 private:
     CommandResult sendToSelection(ScreenCommand command, std::uint8_t parameter, unsigned value,
                                   const notices::Label* label = nullptr);
-    void notice(const QString& text) const;
     // One more read of "读取所有" done.
     void countRead();
 
@@ -209,6 +213,7 @@ private:
     std::unique_ptr<ConsoleState> state_;
     std::unique_ptr<InputRouting> inputRouting_;
     std::unique_ptr<MatrixInputNames> matrixInputNames_;
+    std::unique_ptr<MatrixPolling> polling_;
     bool busy_ = false; // a sequence with pauses is running
     bool reading_ = false;
     int readingPage_ = -1;

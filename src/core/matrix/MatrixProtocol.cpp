@@ -123,9 +123,8 @@ void bb04(W& w, const R& r, int o, int type) {
     w.write(Frame().b({0xBB, 0x04, r.id, type, r.input, o, 0x55}));
 }
 
-// F4 <I> 21 <O> 00 <E> S[1..5]
 void mainvan(W& w, const R& r, int o) {
-    w.write(Frame().b({0xF4, r.input, 0x21, o, 0x00, r.input < 256 ? 0x00 : 0x21}).sum(1, 5));
+    w.write(mainvanFrame(r.input, o));
 }
 
 // F4 <input> 21 <O> 00 0F <ID> S[1..6]
@@ -714,6 +713,10 @@ template <std::size_t N> std::optional<int> lookup(const std::array<int, N>& tab
 }
 
 } // namespace
+
+QByteArray mainvanFrame(int input, int output) {
+    return Frame().b({0xF4, input, 0x21, output, 0x00, input < 256 ? 0x00 : 0x21}).sum(1, 5).data();
+}
 
 std::span<const MatrixProtocol> matrixProtocols(MatrixKind kind) {
     switch (kind) {

@@ -102,6 +102,10 @@ std::optional<int> triolionModelCode(MatrixKind kind, int sourceCode, int model)
 std::span<const std::string_view> matrixModelNames(MatrixKind kind); // AV and VGA only
 int matrixModelInputs(MatrixKind kind, int model);
 
+// The MAINVAN frame that routes `input` to `output`:
+// F4 <I> 21 <O> 00 <E> S[1..5], E = 00 when I < 256, else 21.
+QByteArray mainvanFrame(int input, int output);
+
 // The 4x4 code pair of LKV344 and IDOT for output O and input I (1 … 4).
 QByteArrayView fourByFourCode(int output, int input);
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QString>
 
 namespace wall {
@@ -50,6 +51,20 @@ public:
     virtual void pollWait(int ms) { pause(ms); }
 };
 
+// The local date and time, for whatever the console does at a moment or
+// stamps with one.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+// The computer's own clock.
+class SystemClock final : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
 // The seam between the core and the outside world: the core receives this,
 // never creates devices itself.
 class DeviceIo {
@@ -58,6 +73,11 @@ public:
     // device is 1 … kDeviceCount.
     virtual DeviceLink& link(int device) = 0;
     virtual Pacer& pacer() = 0;
+    // The time the console goes by: the system's, unless a double keeps its own.
+    virtual Clock& clock() {
+        static SystemClock system;
+        return system;
+    }
 };
 
 } // namespace wall

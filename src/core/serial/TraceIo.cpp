@@ -65,7 +65,16 @@ public:
     TraceIo& owner_;
 };
 
-TraceIo::TraceIo() : pacer_(std::make_unique<TracePacer>(*this)) {
+class TraceIo::VirtualClock final : public Clock {
+public:
+    explicit VirtualClock(const TraceIo& owner) : owner_(owner) {}
+    QDateTime now() const override { return start_.addMSecs(owner_.clockMs_); }
+    const TraceIo& owner_;
+    QDateTime start_{QDate(2000, 1, 1), QTime(0, 0)};
+};
+
+TraceIo::TraceIo()
+    : pacer_(std::make_unique<TracePacer>(*this)), clock_(std::make_unique<VirtualClock>(*this)) {
     for (int i = 0; i < kDeviceCount; ++i)
         links_[static_cast<size_t>(i)] = std::make_unique<Link>(*this, i + 1);
 }
@@ -78,6 +87,19 @@ DeviceLink& TraceIo::link(int device) {
 
 Pacer& TraceIo::pacer() {
     return *pacer_;
+}
+
+Clock& TraceIo::clock() {
+    return *clock_;
+}
+
+void TraceIo::setNow(const QDateTime& moment) {
+    clock_->start_ = moment.addMSecs(-clockMs_);
+}
+
+void TraceIo::advance(qint64 ms) {
+    if (ms > 0)
+        clockMs_ += ms;
 }
 
 void TraceIo::receiveNow(int device, QByteArray package) {

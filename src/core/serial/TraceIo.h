@@ -13,7 +13,7 @@ namespace wall {
 
 // A DeviceIo that sends nothing and waits for nothing: it records every
 // write and pause as one line of an ordered trace and advances a virtual
-// clock. Replies for reads are queued in advance per device. Used by the
+// clock by every pause. Replies for reads are queued in advance per device. Used by the
 // tests and by `wallctl --trace`.
 //
 // Trace lines:
@@ -26,6 +26,14 @@ public:
 
     DeviceLink& link(int device) override;
     Pacer& pacer() override;
+    // The virtual clock: it starts at setNow()'s moment (by default
+    // 2000-01-01 00:00:00 local time) and moves on by every traced pause and
+    // by advance().
+    Clock& clock() override;
+    void setNow(const QDateTime& moment);
+    // Time passing between two operations, such as the wait for a timer's
+    // next turn: no line in the trace.
+    void advance(qint64 ms);
 
     // Queues a package that the next read on `device` returns: an answer
     // still to come, which dropping the input before a request leaves alone.
@@ -45,11 +53,13 @@ public:
 private:
     class Link;
     class TracePacer;
+    class VirtualClock;
 
     QStringList lines_;
     qint64 clockMs_ = 0;
     std::array<std::unique_ptr<Link>, kDeviceCount> links_;
     std::unique_ptr<TracePacer> pacer_;
+    std::unique_ptr<VirtualClock> clock_;
 };
 
 // Formats bytes as the trace does: "FB B1 12".

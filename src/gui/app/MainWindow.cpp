@@ -15,6 +15,8 @@
 #include "matrix/InputControlDialog.h"
 #include "matrix/MatrixInputNamesDialog.h"
 #include "matrix/MatrixOutputDialogs.h"
+#include "matrix/MatrixPolling.h"
+#include "matrix/MatrixPollingDialog.h"
 #include "matrix/MatrixSettingsDialog.h"
 #include "pages/ControlPages.h"
 #include "serial/PortSettingsDialog.h"
@@ -145,7 +147,7 @@ constexpr WindowItem kWindowItems[] = {
     {"N24", "Form30", nullptr},
     {"N31", "Form2", nullptr},
     {"N9", "Form10", nullptr},
-    {"N63", "Form35", QT_TRANSLATE_NOOP("wall::Captions", "轮询设置")},
+    {"N63", "Form35", nullptr},
     {"N22", "Form26", QT_TRANSLATE_NOOP("wall::Captions", "定时系统")},
     {"N10", "Form11", QT_TRANSLATE_NOOP("wall::Captions", "标志设置")},
     {"N21", "Form23", QT_TRANSLATE_NOOP("wall::Captions", "虚拟键盘")},
@@ -281,6 +283,7 @@ MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer,
 }
 
 MainWindow::~MainWindow() {
+    console_.polling().setRunningListener({});
     console_.settings().setErrorSink({});
     console_.setNoticeListener({});
 }
@@ -456,6 +459,18 @@ void MainWindow::buildWindows() {
     windows_.insert(QStringLiteral("Form4"), form4_);
     windows_.insert(QStringLiteral("Form30"), form30_);
     windows_.insert(QStringLiteral("Form27"), form27_);
+    // Matrix polling steps once a second while it is on, shown or not; like
+    // Timer1 it skips its turn while a handler waits.
+    auto* pollTimer = new QTimer(this);
+    pollTimer->setObjectName(QStringLiteral("Form35Timer1"));
+    pollTimer->setInterval(MatrixPolling::kStepMs);
+    connect(pollTimer, &QTimer::timeout, this, [this] {
+        if (!pacer_.isWaiting())
+            console_.polling().step();
+    });
+    console_.polling().setRunningListener(
+        [pollTimer](bool on) { on ? pollTimer->start() : pollTimer->stop(); });
+    windows_.insert(QStringLiteral("Form35"), new MatrixPollingDialog(console_, this));
     auto* form10 = new MatrixSettingsDialog(console_, this);
     windows_.insert(QStringLiteral("Form10"), form10);
     auto* form14 = new InputControlDialog(console_, this);

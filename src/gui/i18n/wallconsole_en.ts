@@ -45,11 +45,6 @@
 <context>
     <name>wall::Captions</name>
     <message>
-        <location filename="../app/MainWindow.cpp" line="139"/>
-        <source>轮询设置</source>
-        <translation>Roll Polling</translation>
-    </message>
-    <message>
         <location filename="../app/MainWindow.cpp" line="140"/>
         <source>定时系统</source>
         <translation>Timer</translation>
@@ -462,6 +457,74 @@
         <location filename="../matrix/MatrixOutputDialogs.cpp" line="97"/>
         <source>取  消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>wall::MatrixPollingDialog</name>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="348"/>
+        <source>轮询设置</source>
+        <translation>Roll Polling</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="349"/>
+        <source>轮询总组数</source>
+        <translation>Total Groups</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="350"/>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="351"/>
+        <source>组间间隔(秒)</source>
+        <translation>Interval (s)</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="352"/>
+        <source>勾选            启用轮询</source>
+        <translation>Checked to Start Roll Polling</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="353"/>
+        <source>组设置</source>
+        <translation>Group Settings</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="354"/>
+        <source>矩阵协议</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="355"/>
+        <source>信号类型</source>
+        <translation>Signal Type</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="356"/>
+        <source>矩阵地址</source>
+        <translation>Matrix Address</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="357"/>
+        <source>输入</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="358"/>
+        <source>输出</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="361"/>
+        <source>启动</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location filename="../matrix/MatrixPollingDialog.cpp" line="362"/>
+        <source>停止</source>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
