@@ -233,8 +233,10 @@ TEST_F(MatrixPollingDialogTest, PollingThatWasOnRunsFromStartUpWithoutTheWindow)
         EXPECT_EQ(form35->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->isChecked(), on);
         if (on) {
             // A turn of the timer is a step of polling: ten make the first group.
-            for (int s = 0; s < 10; ++s)
+            for (int s = 0; s < 9; ++s)
                 QMetaObject::invokeMethod(stepTimer(), "timeout");
+            EXPECT_FALSE(console->polling().lastSent().has_value()) << "not before the tenth";
+            QMetaObject::invokeMethod(stepTimer(), "timeout");
             EXPECT_TRUE(console->polling().lastSent().has_value());
         }
         window.reset();

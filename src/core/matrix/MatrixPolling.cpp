@@ -61,6 +61,7 @@ QString MatrixPolling::text(const char* chinese, const char* english) const {
 
 void MatrixPolling::readConfig() {
     SettingsScope ini = console_.settings().open();
+    groups_ = {}; // what is not in the file is not kept from before
     groupCount_ = std::clamp(ini.readInt(kSection, "GroupCount", 1), 1, kMaxGroups);
     interval_ = std::clamp(ini.readInt(kSection, "spTime", 10), 1, kMaxInterval);
     typedInterval_ = interval_;
@@ -245,7 +246,10 @@ void MatrixPolling::step() {
             chinese
                 ? QStringLiteral(", %1 条输入或输出超出 1-255, 未发送").arg(skipped)
                 : QStringLiteral(", %1 with input or output outside 1-255 skipped").arg(skipped);
-    console_.notice(line);
+    // The status bar belongs to the operator's commands: a turn is said there
+    // only when something went wrong.
+    if (!link.isOpen() || skipped > 0)
+        console_.notice(line);
 }
 
 } // namespace wall

@@ -589,6 +589,12 @@ void MainWindow::FormCreate() {
         panels_[4]->setToolTip(report.warnings.join(u'\n'));
     }
     applyMenuRules();
+    // What every command did, in the status bar; set first, so that what the
+    // windows start (polling) is said too.
+    console_.setNoticeListener([this](const QString& text) {
+        panels_[4]->setText(text);
+        panels_[4]->setToolTip(text);
+    });
     // The dialogs and pages are created now, so that they show the loaded
     // settings.
     buildWindows();
@@ -601,11 +607,6 @@ void MainWindow::FormCreate() {
             [this](const QString& why) { panels_[4]->setText(why); });
     // A main source read back relabels its cell at once.
     console_.setSourceListener([this](int) { refreshGrid(); });
-    // What every command did, in the status bar.
-    console_.setNoticeListener([this](const QString& text) {
-        panels_[4]->setText(text);
-        panels_[4]->setToolTip(text);
-    });
     for (const char* name : {"btn2", "btn3"})
         if (auto* b = findChild<QWidget*>(QLatin1String(name)))
             b->setVisible(false); // opened by access levels on board 11

@@ -168,7 +168,9 @@ TEST_F(MatrixPollingTest, StopAndRestartBeginTheCountAndTheListAgain) {
     polling().stop();
     EXPECT_FALSE(polling().running());
     EXPECT_FALSE(console->state().settings.matrixRollOn);
+    io.clear();
     polling().step();
+    EXPECT_TRUE(io.lines().isEmpty()) << "a step after stop sends nothing";
     // Started again: a full interval before the first group, and it is 001.
     EXPECT_EQ(run(2), lines({"at +2 s", kIn1Out2, "pause 21"}));
     EXPECT_EQ(heard, (std::vector<bool>{true, false, true}));
