@@ -79,7 +79,7 @@ QString PlanStore::defaultName(int n, bool english) {
 QStringList PlanStore::names() const {
     QStringList names;
     names.reserve(kPlanCount);
-    const bool english = console_.english();
+    const bool english = console_.messageLanguage() != 0;
     SettingsScope ini = console_.settings().open();
     for (int n = 0; n < kPlanCount; ++n) {
         const QString stored = ini.readText(kWall, nameKey(n));

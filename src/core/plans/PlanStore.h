@@ -34,7 +34,8 @@ public:
     bool saved(int n) const;
 
     // The plan list: each stored name, or "模式"/"Mode" n + 1 in the
-    // console's language where there is none (or an empty one).
+    // message language (the console's, unless a caller chose one) where
+    // there is none (or an empty one).
     QStringList names() const;
     static QString defaultName(int n, bool english);
 

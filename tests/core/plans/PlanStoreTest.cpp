@@ -235,6 +235,7 @@ TEST_F(PlanStoreTest, RenameRefusesEmptyDuplicateAndUnstorableNamesAndWritesNoth
         QString name;
         QString chinese;
         QString english;
+        QString englishName; // the name in English where it differs
     };
     const QString notEmpty = QStringLiteral("预案名不能为空");
     const QString repeat = QStringLiteral("  有重命名");
@@ -245,8 +246,9 @@ TEST_F(PlanStoreTest, RenameRefusesEmptyDuplicateAndUnstorableNamesAndWritesNoth
         {"another entry's stored name", QStringLiteral("Night"), repeat,
          QStringLiteral("Repeat name")},
         {"another entry's default name", QStringLiteral("模式1"), repeat,
-         QStringLiteral("Repeat name")},
-        {"its own name", QStringLiteral("模式3"), repeat, QStringLiteral("Repeat name")},
+         QStringLiteral("Repeat name"), QStringLiteral("Mode1")},
+        {"its own name", QStringLiteral("模式3"), repeat, QStringLiteral("Repeat name"),
+         QStringLiteral("Mode3")},
         {"a line break", QStringLiteral("a\nb"), characters,
          QStringLiteral("Name can not contain a line break, [, ] or =")},
         {"a section head", QStringLiteral("[Wall]"), characters, QString()},
@@ -266,7 +268,8 @@ TEST_F(PlanStoreTest, RenameRefusesEmptyDuplicateAndUnstorableNamesAndWritesNoth
         for (int language : {0, 1}) {
             const QString expected = language == 0 ? c.chinese : c.english;
             console->setMessageLanguage(language);
-            const CommandResult r = plans().rename(2, c.name);
+            const QString name = language == 1 && !c.englishName.isEmpty() ? c.englishName : c.name;
+            const CommandResult r = plans().rename(2, name);
             EXPECT_FALSE(r.ok) << c.what;
             if (!expected.isEmpty()) {
                 EXPECT_EQ(r.message, expected) << c.what << " in language " << language;
