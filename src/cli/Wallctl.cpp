@@ -3,6 +3,7 @@
 #include "app/Console.h"
 #include "app/SettingsStore.h"
 #include "matrix/InputRouting.h"
+#include "plans/PlanStore.h"
 #include "serial/TraceIo.h"
 #include "wall/BoardSources.h"
 #include "wall/CommandFile.h"
@@ -61,10 +62,13 @@ struct Invocation {
 using Handler = std::function<std::optional<CommandResult>(Invocation&)>;
 
 struct Command {
-    const char* name;
+    const char* name; // one word, or two ("plan save")
     int argumentCount;
     const char* synopsis;
     Handler run;
+    bool sends = true; // false: works on the file alone, no device is opened
+
+    QStringList words() const { return QString::fromLatin1(name).split(u' '); }
 };
 
 std::optional<CommandResult> frameCommand(Invocation& in, bool write) {
@@ -218,6 +222,43 @@ std::optional<CommandResult> routeCommand(Invocation& in) {
     return in.console.inputRouting().route(choice);
 }
 
+// A plan number as shown, 1 … 48, as its PlanIndex; or a message and nothing.
+std::optional<int> planArgument(Invocation& in) {
+    const std::optional<unsigned> p = parseNumber(in.args.at(0), kPlanCount);
+    if (!p || *p == 0) {
+        in.err << QStringLiteral("Bad plan \"%1\": a number 1-%2.\n")
+                      .arg(in.args.at(0))
+                      .arg(kPlanCount);
+        return std::nullopt;
+    }
+    return int(*p) - 1;
+}
+
+std::optional<CommandResult> planSaveCommand(Invocation& in) {
+    const std::optional<int> n = planArgument(in);
+    if (!n)
+        return std::nullopt;
+    return in.console.plans().save(*n);
+}
+
+std::optional<CommandResult> planRenameCommand(Invocation& in) {
+    const std::optional<int> n = planArgument(in);
+    if (!n)
+        return std::nullopt;
+    return in.console.plans().rename(*n, in.args.at(1));
+}
+
+std::optional<CommandResult> planListCommand(Invocation& in) {
+    const PlanStore& plans = in.console.plans();
+    const QStringList names = plans.names();
+    for (int n = 0; n < names.size(); ++n)
+        in.results << QStringLiteral("%1 %2 %3")
+                          .arg(n + 1)
+                          .arg(plans.saved(n) ? QStringLiteral("saved") : QStringLiteral("-"))
+                          .arg(names[n]);
+    return CommandResult{};
+}
+
 const Command kCommands[] = {
     {"write", 2, "write P V     set parameter P to V on the selection (0xB1)",
      [](Invocation& in) { return frameCommand(in, true); }},
@@ -242,6 +283,13 @@ const Command kCommands[] = {
      "route S I     put source S on the selection through matrix input I, as the "
      "input-routing window's OK does (--single, --type, --picture)",
      routeCommand},
+    {"plan save", 1,
+     "plan save N   store the wall as plan N (1-48): the file, the switchers' presets, the "
+     "screens (0xC9)",
+     planSaveCommand},
+    {"plan rename", 2, "plan rename N NAME  name plan N (1-48); the file only", planRenameCommand,
+     false},
+    {"plan list", 0, "plan list     every plan: number, saved or -, name", planListCommand, false},
 };
 
 QString commandHelp() {
@@ -312,7 +360,7 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const QStringList args = parser.positionalArguments();
     const Command* command = nullptr;
     for (const Command& c : kCommands)
-        if (!args.isEmpty() && args.first() == QLatin1String(c.name))
+        if (const QStringList words = c.words(); args.mid(0, words.size()) == words)
             command = &c;
     if (!command) {
         err << (args.isEmpty() ? QStringLiteral("No command given.\n")
@@ -320,7 +368,8 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
             << commandHelp();
         return Usage;
     }
-    if (args.size() != command->argumentCount + 1) {
+    const int commandWords = int(command->words().size());
+    if (args.size() != command->argumentCount + commandWords) {
         err << QStringLiteral("Usage: wallctl %1\n").arg(QLatin1String(command->synopsis));
         return Usage;
     }
@@ -396,7 +445,7 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
 
     std::unique_ptr<CommandDevices> realDevices;
-    if (!parser.isSet(traceOption)) {
+    if (!parser.isSet(traceOption) && command->sends) {
         QString error;
         if (env.openDevices)
             realDevices = env.openDevices(console.state(), error);
@@ -409,8 +458,8 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         io.target = realDevices.get();
     }
 
-    Invocation invocation{console,    args.mid(1), err, parser.isSet(singleOption),
-                          switchType, picture,     {}};
+    Invocation invocation{
+        console, args.mid(commandWords), err, parser.isSet(singleOption), switchType, picture, {}};
     const std::optional<CommandResult> result = command->run(invocation);
     const QStringList notSent = realDevices ? realDevices->finish() : QStringList();
     if (!result)

@@ -452,3 +452,92 @@ TEST_F(WallctlTest, SettingsOptionNamesTheFile) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(WallctlTest, PlanSaveTracesThePresetFramesPausesAndTheWallFrame) {
+    expectTraces({
+        {"plan 1 without a switcher",
+         "[SETTING]\nCmdForm=0\n",
+         {"plan", "save", "1"},
+         "write 1 FB B0 11 FF C9 01 AE\n"},
+        {"plan 48 in format 2",
+         "[SETTING]\nCmdForm=2\n",
+         {"plan", "save", "48"},
+         "write 1 FB B0 01 01 FF FF C9 30 AE\n"},
+        {"VGA ZRQ001 at ID 1, format 1",
+         "[SETTING]\nCmdForm=1\n[Matrix]\nVGA_Company=1\nVGA_ID=1\n",
+         {"plan", "save", "1"},
+         "write 1 C5 B1 01 A3 03 10 00 01 B8\npause 500\nwrite 1 C5 B1 01 A4 03 10 00 01 B9\n"
+         "pause 500\nwrite 1 FB B1 11 FF C9 01 00 AE\n"},
+        {"AV WP001 on its own port",
+         "[Matrix]\nAV_Company=74\nAV_ID=1\n[YbCommDevice]\nAVMatrixUseComOnly=1\n",
+         {"plan", "save", "1"},
+         "write 2 96 01 11 03 00 01 AC\npause 500\nwrite 1 FB B0 11 FF C9 01 AE\n"},
+        {"DVI EXTRON plan 3",
+         "[Matrix]\nDVI_Company=16\n",
+         {"plan", "save", "3"},
+         "write 1 33 2C\npause 500\nwrite 1 FB B0 11 FF C9 03 AE\n"},
+    });
+}
+
+TEST_F(WallctlTest, PlanCommandsRefuseBadNumbersAndNamesAndChangeNothing) {
+    const QByteArray settings = "[Wall]\nWall_Mode1=Night\n";
+    struct Case {
+        const char* what;
+        std::vector<const char*> args;
+        int code;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"plan 0", {"plan", "save", "0"}, 2, "Bad plan \"0\": a number 1-48."},
+        {"plan 49", {"plan", "save", "49"}, 2, "Bad plan \"49\""},
+        {"not a number", {"plan", "rename", "x", "A"}, 2, "Bad plan \"x\""},
+        {"a duplicate", {"plan", "rename", "3", "Night"}, 1, "Refused: Repeat name."},
+        {"its own name", {"plan", "rename", "2", "Night"}, 1, "Repeat name"},
+        {"empty", {"plan", "rename", "2", ""}, 1, "Name can not be empty"},
+        {"a section head", {"plan", "rename", "2", "[Wall]"}, 1, "[, ] or ="},
+        {"a line break", {"plan", "rename", "2", "a\nb"}, 1, "line break"},
+        {"outer blanks", {"plan", "rename", "2", " x "}, 1, "blank"},
+        {"no number", {"plan", "save"}, 2, "Usage"},
+        {"no such plan command", {"plan", "erase", "1"}, 2, "Unknown command"},
+    };
+    for (const Case& c : cases) {
+        const Run r = trace(settings, c.args);
+        EXPECT_EQ(r.code, c.code) << c.what << ": " << r.err.toStdString();
+        EXPECT_THAT(r.err.toStdString(), testing::HasSubstr(c.message)) << c.what;
+        EXPECT_TRUE(r.out.isEmpty()) << c.what;
+        EXPECT_EQ(readFile(), settings) << c.what;
+    }
+}
+
+TEST_F(WallctlTest, PlanRenameAndListWorkOnTheFileAlone) {
+    writeFile("[Wall]\nWall_Mode1=Night\nWall_Mode2_En=1\nWall_Mode=2\n");
+    const Run renamed = run({QStringLiteral("plan"), QStringLiteral("rename"), QStringLiteral("5"),
+                             QStringLiteral("会议模式")});
+    EXPECT_EQ(renamed.code, 0) << renamed.err.toStdString();
+    EXPECT_TRUE(readFile().contains(QStringLiteral("Wall_Mode4=会议模式\n").toUtf8()));
+
+    const Run traced = trace(readFile(), {"plan", "rename", "6", "Day"});
+    EXPECT_EQ(traced.code, 0);
+    EXPECT_FALSE(readFile().contains("Day")) << "a trace leaves the file as it is";
+
+    const Run list = run({QStringLiteral("plan"), QStringLiteral("list")});
+    EXPECT_EQ(list.code, 0) << list.err.toStdString();
+    const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 48);
+    EXPECT_EQ(lines[0], QStringLiteral("1 - Mode1"));
+    EXPECT_EQ(lines[1], QStringLiteral("2 - Night"));
+    EXPECT_EQ(lines[2], QStringLiteral("3 saved Mode3"));
+    EXPECT_EQ(lines[4], QStringLiteral("5 - 会议模式"));
+    EXPECT_EQ(lines[47], QStringLiteral("48 - Mode48"));
+}
+
+TEST_F(WallctlTest, ATracedPlanSaveLeavesTheFileAsItIs) {
+    const QByteArray settings = "[SETTING]\nRow=1\nCol=2\n";
+    const Run r = trace(settings, {"plan", "save", "4"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(readFile(), settings);
+}
+
+} // namespace

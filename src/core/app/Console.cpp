@@ -4,6 +4,7 @@
 #include "matrix/InputRouting.h"
 #include "matrix/MatrixInputNames.h"
 #include "matrix/MatrixPolling.h"
+#include "plans/PlanStore.h"
 #include "wall/BoardSources.h"
 #include "wall/CommandFile.h"
 #include "wall/ParameterCodes.h"
@@ -22,7 +23,8 @@ Console::Console(SettingsStore& store, DeviceIo& io)
     : store_(store), io_(io), state_(std::make_unique<ConsoleState>()),
       inputRouting_(std::make_unique<InputRouting>(*this)),
       matrixInputNames_(std::make_unique<MatrixInputNames>(*this)),
-      polling_(std::make_unique<MatrixPolling>(*this)) {}
+      polling_(std::make_unique<MatrixPolling>(*this)), plans_(std::make_unique<PlanStore>(*this)) {
+}
 
 Console::~Console() = default;
 
@@ -243,18 +245,6 @@ QString Console::mainCaption() {
     const QString fallback =
         english() ? QStringLiteral(" LCD Tavrel") : QStringLiteral("液晶幕墙系统软件");
     return store_.open().readText("SETTING", "Caption", fallback);
-}
-
-QStringList Console::planNames() {
-    QStringList names;
-    SettingsScope ini = store_.open();
-    const QString word = english() ? QStringLiteral("Mode") : QStringLiteral("模式");
-    for (int i = 0; i < kPlanCount; ++i) {
-        const std::string key = indexedKey("Wall_Mode", i);
-        names << (ini.hasKey("Wall", key) ? ini.readText("Wall", key)
-                                          : word + QString::number(i + 1));
-    }
-    return names;
 }
 
 void Console::changeBoardSel(int board) {

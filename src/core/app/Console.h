@@ -20,6 +20,7 @@ class DeviceIo;
 class InputRouting;
 class MatrixInputNames;
 class MatrixPolling;
+class PlanStore;
 class SettingsStore;
 struct MatrixContext;
 struct MatrixSetup;
@@ -149,6 +150,9 @@ public:
     const MatrixInputNames& matrixInputNames() const { return *matrixInputNames_; }
     // Groups of matrix routes sent in turn, one group every few seconds.
     MatrixPolling& polling() { return *polling_; }
+    // The plans: the current one, the saved flags, the names, save and rename.
+    PlanStore& plans() { return *plans_; }
+    const PlanStore& plans() const { return *plans_; }
     // What a routing reads of the console: the wall, the matrix settings,
     // the port flags, the switch type and the picture choice.
     MatrixContext matrixContext();
@@ -189,8 +193,6 @@ public:
     int messageLanguage() const { return messageLanguage_.value_or(state_->settings.Language); }
     // The main window caption: SETTING/Caption, or the language's default.
     QString mainCaption();
-    // The plan list: each stored name Wall/Wall_Mode<i>, or "模式"/"Mode" i+1.
-    QStringList planNames();
     // A product item: the board type, written at once.
     void changeBoardSel(int board);
     // A background scheme 0 … 15, written at once.
@@ -214,6 +216,7 @@ private:
     std::unique_ptr<InputRouting> inputRouting_;
     std::unique_ptr<MatrixInputNames> matrixInputNames_;
     std::unique_ptr<MatrixPolling> polling_;
+    std::unique_ptr<PlanStore> plans_;
     bool busy_ = false; // a sequence with pauses is running
     bool reading_ = false;
     int readingPage_ = -1;

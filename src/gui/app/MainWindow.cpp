@@ -19,6 +19,8 @@
 #include "matrix/MatrixPollingDialog.h"
 #include "matrix/MatrixSettingsDialog.h"
 #include "pages/ControlPages.h"
+#include "plans/PlanRenameDialog.h"
+#include "plans/PlanStore.h"
 #include "serial/PortSettingsDialog.h"
 #include "serial/SerialSettingsDialog.h"
 #include "serial/WindowPortSetup.h"
@@ -93,6 +95,9 @@ constexpr MenuItem kItems[] = {
     {"PopupMenu1", "N55", QT_TRANSLATE_NOOP("wall::MainWindow", "读信号源"), false},
     {"PopupMenu1", "PanasonicLogin1", QT_TRANSLATE_NOOP("wall::MainWindow", "松下登录"), true},
     {"PopupMenu1", "PanasonicLogout1", QT_TRANSLATE_NOOP("wall::MainWindow", "松下注销"), true},
+    // The plan list's pop-up menu suiPopupMenu1.
+    {"suiPopupMenu1", "N28", QT_TRANSLATE_NOOP("wall::MainWindow", "保存模式"), false},
+    {"suiPopupMenu1", "N27", QT_TRANSLATE_NOOP("wall::MainWindow", "重命名"), false},
 };
 
 // The product items of the hidden submenu N23, one per board type (none
@@ -267,6 +272,10 @@ MainWindow::MainWindow(Console& console, SerialDevices& devices, UiPacer& pacer,
 
     connect(grid_, &WallGridWidget::selectionChanged, this,
             [this](const Selection& s) { console_.grid().setSelection(s); });
+    plans_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(plans_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        menus_.value(QStringLiteral("suiPopupMenu1"))->popup(plans_->mapToGlobal(at));
+    });
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         menus_.value(QStringLiteral("PopupMenu1"))->popup(grid_->mapToGlobal(at));
@@ -299,6 +308,9 @@ void MainWindow::buildMenus() {
     auto* popup = new QMenu(this);
     popup->setObjectName(QStringLiteral("PopupMenu1"));
     menus_.insert(QStringLiteral("PopupMenu1"), popup);
+    auto* planMenu = new QMenu(this);
+    planMenu->setObjectName(QStringLiteral("suiPopupMenu1"));
+    menus_.insert(QStringLiteral("suiPopupMenu1"), planMenu);
 
     for (const MenuItem& item : kItems) {
         QMenu* parent = menus_.value(QLatin1String(item.menu));
@@ -346,6 +358,10 @@ void MainWindow::buildMenus() {
     }
     connect(actions_.value(QStringLiteral("N55")), &QAction::triggered, this,
             &MainWindow::N55Click);
+    connect(actions_.value(QStringLiteral("N28")), &QAction::triggered, this,
+            &MainWindow::N28Click);
+    connect(actions_.value(QStringLiteral("N27")), &QAction::triggered, this,
+            &MainWindow::N27Click);
 }
 
 void MainWindow::buildProductMenu() {
@@ -496,6 +512,7 @@ void MainWindow::buildWindows() {
     windows_.insert(QStringLiteral("Form19"), form19);
     windows_.insert(QStringLiteral("Form34"), form34);
     windows_.insert(QStringLiteral("Form22"), form22);
+    windows_.insert(QStringLiteral("Form8"), new PlanRenameDialog(console_, *plans_, this));
     connect(form10, &MatrixSettingsDialog::outputDialogRequested, this,
             [form10, form19, form34](MatrixKind kind, int screen, bool fourPictures) {
                 if (fourPictures)
@@ -556,6 +573,29 @@ void MainWindow::N55Click() {
                        ? (english ? QStringLiteral("You terminated the read!")
                                   : QStringLiteral("您终止了读取!"))
                        : (english ? QStringLiteral("Read Over!") : QStringLiteral("读取结束!")));
+}
+
+void MainWindow::N28Click() {
+    const int n = plans_->currentRow();
+    if (n < 0)
+        return; // no plan chosen: nothing to save
+    // The status bar says what is being done while the pauses run.
+    panels_[4]->setText(console_.english() ? QStringLiteral("Saving plan %1 ...").arg(n + 1)
+                                           : QStringLiteral("正在保存预案 %1 ...").arg(n + 1));
+    const CommandResult r = console_.plans().save(n);
+    if (!r.ok) {
+        panels_[4]->setText(r.message);
+        return;
+    }
+    refreshGrid();
+}
+
+void MainWindow::N27Click() {
+    const QListWidgetItem* item = plans_->currentItem();
+    if (!item || plans_->currentRow() < 0)
+        return; // no plan chosen: nothing to rename
+    if (auto* form8 = qobject_cast<PlanRenameDialog*>(windows_.value(QStringLiteral("Form8"))))
+        form8->openFor(item->text());
 }
 
 void MainWindow::openWindow(const QString& formName) {
@@ -770,8 +810,8 @@ void MainWindow::retranslate() {
         pages_->setTabText(i, tr(kTabCaptions[i]));
 
     plans_->clear();
-    plans_->addItems(console_.planNames());
-    plans_->setCurrentRow(console_.state().settings.wallMode);
+    plans_->addItems(console_.plans().names());
+    plans_->setCurrentRow(console_.plans().current());
     panels_[3]->setText(console_.english() ? QStringLiteral("Read State: ")
                                            : QStringLiteral("读取状态: "));
     updateStatusBar();

@@ -57,6 +57,8 @@ public:
     void Timer1Timer();
     void N30Click(); // wall power on
     void N55Click(); // read the selection's main sources
+    void N28Click(); // save the plan chosen in the plan list
+    void N27Click(); // rename it (TForm8)
     // A successful entry in the advanced-functions dialog.
     void grantAccess(int level);
 

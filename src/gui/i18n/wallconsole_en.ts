@@ -273,6 +273,16 @@
         <translation>Panasonic Logout</translation>
     </message>
     <message>
+        <location filename="../app/MainWindow.cpp" line="99"/>
+        <source>保存模式</source>
+        <translation>Mode Save</translation>
+    </message>
+    <message>
+        <location filename="../app/MainWindow.cpp" line="100"/>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
         <location filename="../app/MainWindow.cpp" line="103"/>
         <source>经典</source>
         <translation>Classic</translation>
@@ -1208,6 +1218,34 @@
         <location filename="../app/PlaceholderWindow.cpp" line="29"/>
         <source>此窗口的功能尚未提供。</source>
         <translation>This window&apos;s functions are not available yet.</translation>
+    </message>
+</context>
+<context>
+    <name>wall::PlanRenameDialog</name>
+    <message>
+        <location filename="../plans/PlanRenameDialog.cpp" line="59"/>
+        <source>错误提示</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <location filename="../plans/PlanRenameDialog.cpp" line="79"/>
+        <source>预案模式重命名</source>
+        <translation>Mode rename</translation>
+    </message>
+    <message>
+        <location filename="../plans/PlanRenameDialog.cpp" line="80"/>
+        <source>模式名称</source>
+        <translation>Mode name</translation>
+    </message>
+    <message>
+        <location filename="../plans/PlanRenameDialog.cpp" line="81"/>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../plans/PlanRenameDialog.cpp" line="82"/>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
