@@ -67,6 +67,10 @@ struct Command {
     const char* synopsis;
     Handler run;
     bool sends = true; // false: works on the file alone, no device is opened
+    // Arguments that can be judged before any device is opened: a bad one
+    // says so and gives false (exit 2), so that it is not hidden behind a
+    // wall link that cannot open.
+    std::function<bool(Invocation&)> check = nullptr;
 
     QStringList words() const { return QString::fromLatin1(name).split(u' '); }
 };
@@ -286,7 +290,7 @@ const Command kCommands[] = {
     {"plan save", 1,
      "plan save N   store the wall as plan N (1-48): the file, the switchers' presets, the "
      "screens (0xC9)",
-     planSaveCommand},
+     planSaveCommand, true, [](Invocation& in) { return planArgument(in).has_value(); }},
     {"plan rename", 2, "plan rename N NAME  name plan N (1-48); the file only", planRenameCommand,
      false},
     {"plan list", 0, "plan list     every plan: number, saved or -, name", planListCommand, false},
@@ -444,6 +448,11 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         *value = int(*n);
     }
 
+    Invocation invocation{
+        console, args.mid(commandWords), err, parser.isSet(singleOption), switchType, picture, {}};
+    if (command->check && !command->check(invocation))
+        return Usage;
+
     std::unique_ptr<CommandDevices> realDevices;
     if (!parser.isSet(traceOption) && command->sends) {
         QString error;
@@ -458,8 +467,6 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         io.target = realDevices.get();
     }
 
-    Invocation invocation{
-        console, args.mid(commandWords), err, parser.isSet(singleOption), switchType, picture, {}};
     const std::optional<CommandResult> result = command->run(invocation);
     const QStringList notSent = realDevices ? realDevices->finish() : QStringList();
     if (!result)

@@ -511,6 +511,15 @@ TEST_F(WallctlTest, PlanCommandsRefuseBadNumbersAndNamesAndChangeNothing) {
     }
 }
 
+TEST_F(WallctlTest, ABadPlanNumberIsSaidBeforeAnyDeviceOpens) {
+    // No devices in this environment: a real run would fail on the wall link.
+    writeFile("");
+    const Run r = run({QStringLiteral("plan"), QStringLiteral("save"), QStringLiteral("0")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_THAT(r.err.toStdString(), testing::HasSubstr("Bad plan \"0\": a number 1-48."));
+    EXPECT_THAT(r.err.toStdString(), testing::Not(testing::HasSubstr("wall link")));
+}
+
 TEST_F(WallctlTest, PlanRenameAndListWorkOnTheFileAlone) {
     writeFile("[Wall]\nWall_Mode1=Night\nWall_Mode2_En=1\nWall_Mode=2\n");
     const Run renamed = run({QStringLiteral("plan"), QStringLiteral("rename"), QStringLiteral("5"),
