@@ -535,11 +535,21 @@ TEST_F(WallctlTest, PlanRenameAndListWorkOnTheFileAlone) {
     EXPECT_EQ(list.code, 0) << list.err.toStdString();
     const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 48);
-    EXPECT_EQ(lines[0], QStringLiteral("1 - Mode1"));
+    // The names as the window lists them, in the file's language.
+    EXPECT_EQ(lines[0], QStringLiteral("1 - 模式1"));
     EXPECT_EQ(lines[1], QStringLiteral("2 - Night"));
-    EXPECT_EQ(lines[2], QStringLiteral("3 saved Mode3"));
+    EXPECT_EQ(lines[2], QStringLiteral("3 saved 模式3"));
     EXPECT_EQ(lines[4], QStringLiteral("5 - 会议模式"));
-    EXPECT_EQ(lines[47], QStringLiteral("48 - Mode48"));
+    EXPECT_EQ(lines[47], QStringLiteral("48 - 模式48"));
+
+    // A rename to a name the list shows (in Chinese) is a duplicate.
+    const Run duplicate = run({QStringLiteral("plan"), QStringLiteral("rename"),
+                               QStringLiteral("3"), QStringLiteral("模式1")});
+    EXPECT_EQ(duplicate.code, 1);
+    EXPECT_THAT(duplicate.err.toStdString(), testing::HasSubstr("Repeat name"));
+    writeFile("[SETTING]\nLanguage=1\n");
+    const Run english = run({QStringLiteral("plan"), QStringLiteral("list")});
+    EXPECT_TRUE(english.out.startsWith(QStringLiteral("1 - Mode1\n")));
 }
 
 TEST_F(WallctlTest, ATracedPlanSaveLeavesTheFileAsItIs) {

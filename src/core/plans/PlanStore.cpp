@@ -79,8 +79,11 @@ QString PlanStore::defaultName(int n, bool english) {
 QStringList PlanStore::names() const {
     QStringList names;
     names.reserve(kPlanCount);
-    const bool english = console_.messageLanguage() != 0;
+    // The list's own language, whoever asks (the command-line tool too):
+    // a rename is checked against the names the operator sees.
+    const bool english = console_.english();
     SettingsScope ini = console_.settings().open();
+    // An empty name names nothing: it shows the default, as a missing one does.
     for (int n = 0; n < kPlanCount; ++n) {
         const QString stored = ini.readText(kWall, nameKey(n));
         names << (stored.isEmpty() ? defaultName(n, english) : stored);
@@ -142,6 +145,9 @@ CommandResult PlanStore::save(int n) {
     if (saving_)
         return CommandResult::refused(english ? QStringLiteral("a plan save is running")
                                               : QStringLiteral("正在保存预案"));
+    if (console_.busy()) // a power-on sequence: its frames and pauses are not to be mixed
+        return CommandResult::refused(english ? QStringLiteral("a power-on sequence is running")
+                                              : QStringLiteral("开机正在进行"));
 
     ConsoleState& state = console_.state();
     GlobalSettings& settings = state.settings;

@@ -89,6 +89,22 @@ TEST_F(PlanStoreTest, SaveSendsEachKindsPresetThenTheWallFrameInItsLayout) {
              .pause(500)
              .write(1, Bytes("FB B0 11 FF C9 01 AE"))
              .str()},
+        {"S1: a sum of C5 goes out as A3 (ID 13, the second VGA frame)",
+         "[SETTING]\nCmdForm=0\n[Matrix]\nVGA_Company=1\nVGA_ID=13\n", 0,
+         Trace()
+             .write(1, Bytes("C5 B1 0D A3 03 10 00 01 C4"))
+             .pause(500)
+             .write(1, Bytes("C5 B1 0D A4 03 10 00 01 A3"))
+             .pause(500)
+             .write(1, Bytes("FB B0 11 FF C9 01 AE"))
+             .str()},
+        {"S2: a sum of 96 goes out as 6A (VGA XZ001, ID 199)",
+         "[SETTING]\nCmdForm=0\n[Matrix]\nVGA_Company=58\nVGA_ID=199\n", 0,
+         Trace()
+             .write(1, Bytes("BA C7 11 03 00 01 6A"))
+             .pause(500)
+             .write(1, Bytes("FB B0 11 FF C9 01 AE"))
+             .str()},
         {"without the matrix only the YPbPr pause is left",
          "[SETTING]\nCmdForm=0\n[Matrix]\nMatrix_Use=0\nVGA_Company=1\nAV_Company=1\n"
          "YUV_Company=1\n",
@@ -100,6 +116,9 @@ TEST_F(PlanStoreTest, SaveSendsEachKindsPresetThenTheWallFrameInItsLayout) {
         const CommandResult r = plans().save(c.n);
         EXPECT_TRUE(r.ok) << c.what << ": " << r.message.toStdString();
         EXPECT_EQ(io.text().toStdString(), c.expected) << c.what;
+        // The snapshot is written whatever the switchers take.
+        EXPECT_NE(readFile().indexOf(QStringLiteral("Wall_Mode%1_En=1").arg(c.n).toUtf8()), -1)
+            << c.what;
     }
 }
 
@@ -268,6 +287,7 @@ TEST_F(PlanStoreTest, RenameRefusesEmptyDuplicateAndUnstorableNamesAndWritesNoth
         for (int language : {0, 1}) {
             const QString expected = language == 0 ? c.chinese : c.english;
             console->setMessageLanguage(language);
+            console->state().settings.Language = language; // the list's own names
             const QString name = language == 1 && !c.englishName.isEmpty() ? c.englishName : c.name;
             const CommandResult r = plans().rename(2, name);
             EXPECT_FALSE(r.ok) << c.what;
