@@ -34,8 +34,8 @@ public:
     bool saved(int n) const;
 
     // The plan list: each stored name, or "模式"/"Mode" n + 1 in the
-    // message language (the console's, unless a caller chose one) where
-    // there is none (or an empty one).
+    // console's language where there is none (or an empty one), as the
+    // window lists them whoever asks.
     QStringList names() const;
     static QString defaultName(int n, bool english);
 
