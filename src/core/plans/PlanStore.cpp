@@ -99,7 +99,15 @@ std::optional<QString> PlanStore::nameProblem(int n, const QString& name) const 
         return outsidePlans(n, english);
     if (name.isEmpty())
         return english ? QStringLiteral("Name can not be empty") : QStringLiteral("预案名不能为空");
-    if (names().contains(name))
+    // A default name of the other language is taken too: after a language
+    // switch it would stand in the list twice.
+    const QStringList shown = names();
+    const bool listEnglish = console_.english();
+    bool duplicate = shown.contains(name);
+    for (int k = 0; k < kPlanCount && !duplicate; ++k)
+        duplicate = k != n && shown[k] == defaultName(k, listEnglish) &&
+                    name == defaultName(k, !listEnglish);
+    if (duplicate)
         return english ? QStringLiteral("Repeat name") : QStringLiteral("  有重命名");
     // Setting.ini keeps one key per line and reads a value without its outer
     // blanks or quotes: such a name would not come back as typed.

@@ -41,6 +41,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 
 #include <QStatusBar>
@@ -389,6 +390,8 @@ void MainWindow::grantAccess(int level) {
     s.accessLevel = level;
     const int board = s.settings.BoardSel;
     auto show = [this](const char* name) { actions_.value(QLatin1String(name))->setVisible(true); };
+    // The side buttons and pages that appear take their places at once.
+    const auto relayout = qScopeGuard([this] { FormCanResize(); });
     if (level == 10) {
         show("N11");
         return;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -189,6 +190,8 @@ void InputControlDialog::SetMatrixDisplay() {
     }
     inputLabel_->hide();
     switchType_->hide();
+    // The window takes the size of what it shows.
+    const auto fit = qScopeGuard([this] { adjustSize(); });
     const std::optional<MatrixKind> kind = console_.inputRouting().routedKind(currentSource());
     if (!kind)
         return;

@@ -268,6 +268,8 @@ TEST_F(PlanStoreTest, RenameRefusesEmptyDuplicateAndUnstorableNamesAndWritesNoth
          QStringLiteral("Repeat name"), QStringLiteral("Mode1")},
         {"its own name", QStringLiteral("模式3"), repeat, QStringLiteral("Repeat name"),
          QStringLiteral("Mode3")},
+        {"another entry's default name in the other language", QStringLiteral("Mode5"), repeat,
+         QStringLiteral("Repeat name"), QStringLiteral("模式5")},
         {"a line break", QStringLiteral("a\nb"), characters,
          QStringLiteral("Name can not contain a line break, [, ] or =")},
         {"a section head", QStringLiteral("[Wall]"), characters, QString()},
