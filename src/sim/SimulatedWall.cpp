@@ -1,5 +1,7 @@
 #include "SimulatedWall.h"
 
+#include <utility>
+
 #include "serial/TraceIo.h"
 
 #include <algorithm>
@@ -41,24 +43,35 @@ QList<QByteArray> SimulatedWall::feed(QByteArrayView bytes) {
     pending_.append(bytes.data(), bytes.size());
     QList<QByteArray> replies;
     const int length = frameLength(format_);
+    // Bytes that are no frame for the units (a matrix switcher's frames on a
+    // shared link, noise) are logged too, so that the operator sees them.
+    QByteArray other;
+    auto logOther = [&] {
+        if (!other.isEmpty())
+            log_ << QStringLiteral("other %1").arg(hexBytes(std::exchange(other, {})));
+    };
     for (;;) {
         const qsizetype head = pending_.indexOf(char(kFrameHead));
         if (head < 0) {
-            pending_.clear();
+            other += std::exchange(pending_, {});
             break;
         }
+        other += pending_.left(head);
         pending_.remove(0, head);
         if (pending_.size() < length)
             break;
         Frame frame{};
         if (!decode(QByteArrayView(pending_).first(length), frame)) {
+            other += pending_.left(1);
             pending_.remove(0, 1); // not a frame: look for the next head
             continue;
         }
+        logOther();
         log_ << QStringLiteral("frame %1").arg(hexBytes(QByteArrayView(pending_).first(length)));
         pending_.remove(0, length);
         replies += apply(frame);
     }
+    logOther();
     return replies;
 }
 

@@ -95,3 +95,15 @@ TEST(SimulatedWall, AnswersUnitsBeyondItsSizeAndKeepsThemWhenReshaped) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SimulatedWall, BytesThatAreNoFrameForTheUnitsAreLoggedAsOther) {
+    // A matrix switcher's frame on the shared link, then a power-on.
+    SimulatedWall wall(3, 3, FrameFormat::Short);
+    wall.feed(hex("FF010503 01AA FBB0111110 01AE"));
+    EXPECT_EQ(wall.log(), (QStringList{QStringLiteral("other FF 01 05 03 01 AA"),
+                                       QStringLiteral("frame FB B0 11 11 10 01 AE")}));
+}
+
+} // namespace
