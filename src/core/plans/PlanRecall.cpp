@@ -142,18 +142,27 @@ CommandResult PlanRecall::matrixRecallyPlan() {
     return r;
 }
 
-CommandResult PlanRecall::recall(int n) {
+QString PlanRecall::unsaved() const {
+    return console_.messageLanguage() != 0 ? QStringLiteral("Do not save this plan!")
+                                           : QStringLiteral("没有保存此预案");
+}
+
+QString PlanRecall::refusal(int n) const {
     const bool english = console_.messageLanguage() != 0;
     if (!validPlan(n))
-        return CommandResult::refused(
-            english ? QStringLiteral("Plan %1 is outside 1-%2").arg(n + 1).arg(kPlanCount)
-                    : QStringLiteral("预案 %1 超出 1-%2").arg(n + 1).arg(kPlanCount));
+        return english ? QStringLiteral("Plan %1 is outside 1-%2").arg(n + 1).arg(kPlanCount)
+                       : QStringLiteral("预案 %1 超出 1-%2").arg(n + 1).arg(kPlanCount);
     if (const QString why = blocked(); !why.isEmpty())
+        return why;
+    return console_.plans().saved(n) ? QString() : unsaved();
+}
+
+CommandResult PlanRecall::recall(int n) {
+    const QString why = refusal(n);
+    if (validPlan(n) && blocked().isEmpty())
+        console_.plans().setCurrent(n); // also when unsaved
+    if (!why.isEmpty())
         return CommandResult::refused(why);
-    PlanStore& plans = console_.plans();
-    plans.setCurrent(n);
-    if (!plans.saved(n))
-        return restore(); // refused with the list's message, nothing sent
 
     RunningFlag flag(running_);
     const GlobalSettings& g = console_.state().settings;
@@ -187,10 +196,8 @@ CommandResult PlanRecall::recall(int n) {
 
 CommandResult PlanRecall::restore() {
     const int n = console_.plans().current();
-    const bool english = console_.messageLanguage() != 0;
     if (!console_.plans().saved(n))
-        return CommandResult::refused(english ? QStringLiteral("Do not save this plan!")
-                                              : QStringLiteral("没有保存此预案"));
+        return CommandResult::refused(unsaved());
 
     ConsoleState& state = console_.state();
     WallGrid& grid = state.grid;

@@ -55,6 +55,10 @@ public:
     // message (the current plan has changed all the same, the file has not).
     CommandResult recall(int n);
 
+    // Why plan n cannot be recalled now (outside the list, another plan
+    // command or a read running, never saved), or an empty text.
+    QString refusal(int n) const;
+
     // The message box caption of a refused recall.
     QString errorCaption() const;
 
@@ -69,6 +73,7 @@ public:
 private:
     // Why no plan command may start now, or an empty text.
     QString blocked() const;
+    QString unsaved() const;
     CommandResult restore();
     void restoreMatrices(int n);
     void replay(MatrixKind kind, const ReplayEntry& entry);
