@@ -3,6 +3,7 @@
 #include "app/Console.h"
 #include "app/SettingsStore.h"
 #include "matrix/InputRouting.h"
+#include "plans/PlanRecall.h"
 #include "plans/PlanStore.h"
 #include "serial/TraceIo.h"
 #include "wall/BoardSources.h"
@@ -71,6 +72,9 @@ struct Command {
     // says so and gives false (exit 2), so that it is not hidden behind a
     // wall link that cannot open.
     std::function<bool(Invocation&)> check = nullptr;
+    // A refusal that can be judged before any device is opened: a non-empty
+    // reason is said (exit 1) and nothing is opened or sent.
+    std::function<QString(Invocation&)> refusal = nullptr;
 
     QStringList words() const { return QString::fromLatin1(name).split(u' '); }
 };
@@ -226,6 +230,12 @@ std::optional<CommandResult> routeCommand(Invocation& in) {
     return in.console.inputRouting().route(choice);
 }
 
+// "Refused: <why>." on a line; a reason that ends in its own mark keeps it.
+QString refusedLine(const QString& why) {
+    const bool marked = why.endsWith(u'!') || why.endsWith(u'.') || why.endsWith(u'?');
+    return QStringLiteral("Refused: %1%2\n").arg(why, marked ? QString() : QStringLiteral("."));
+}
+
 // A plan number as shown, 1 … 48, as its PlanIndex; or a message and nothing.
 std::optional<int> planArgument(Invocation& in) {
     const std::optional<unsigned> p = parseNumber(in.args.at(0), kPlanCount);
@@ -250,6 +260,32 @@ std::optional<CommandResult> planRenameCommand(Invocation& in) {
     if (!n)
         return std::nullopt;
     return in.console.plans().rename(*n, in.args.at(1));
+}
+
+// The plan list's double-click: matrices and wall in the SwitchOrder.
+std::optional<CommandResult> planRecallCommand(Invocation& in) {
+    const std::optional<int> n = planArgument(in);
+    if (!n)
+        return std::nullopt;
+    return in.console.planRecall().recall(*n);
+}
+
+// The matrices alone, as scheduled tasks and remote recalls restore them.
+std::optional<CommandResult> planRestoreCommand(Invocation& in) {
+    const std::optional<int> n = planArgument(in);
+    if (!n)
+        return std::nullopt;
+    in.console.plans().setCurrent(*n);
+    return in.console.planRecall().matrixRecallyPlan();
+}
+
+bool planNumberCheck(Invocation& in) {
+    return planArgument(in).has_value();
+}
+
+QString planRecallRefusal(Invocation& in) {
+    const std::optional<int> n = planArgument(in);
+    return n ? in.console.planRecall().refusal(*n) : QString();
 }
 
 std::optional<CommandResult> planListCommand(Invocation& in) {
@@ -290,7 +326,15 @@ const Command kCommands[] = {
     {"plan save", 1,
      "plan save N   store the wall as plan N (1-48): the file, the switchers' presets, the "
      "screens (0xC9)",
-     planSaveCommand, true, [](Invocation& in) { return planArgument(in).has_value(); }},
+     planSaveCommand, true, planNumberCheck},
+    {"plan recall", 1,
+     "plan recall N recall plan N (1-48) as a double-click on the plan list does: the switchers "
+     "and the screens (0xCA) in the SwitchOrder, MatrixToScreenTime x 10 ms apart",
+     planRecallCommand, true, planNumberCheck, planRecallRefusal},
+    {"plan restore", 1,
+     "plan restore N restore plan N (1-48) on the grid, in the file and on the switchers only, "
+     "as a scheduled task does; no screen command",
+     planRestoreCommand, true, planNumberCheck, planRecallRefusal},
     {"plan rename", 2, "plan rename N NAME  name plan N (1-48); the file only", planRenameCommand,
      false},
     {"plan list", 0, "plan list     every plan: number, saved or -, name", planListCommand, false},
@@ -452,6 +496,11 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         console, args.mid(commandWords), err, parser.isSet(singleOption), switchType, picture, {}};
     if (command->check && !command->check(invocation))
         return Usage;
+    if (command->refusal)
+        if (const QString why = command->refusal(invocation); !why.isEmpty()) {
+            err << refusedLine(why);
+            return Refused;
+        }
 
     std::unique_ptr<CommandDevices> realDevices;
     if (!parser.isSet(traceOption) && command->sends) {
@@ -477,7 +526,7 @@ int runWallctl(const QStringList& arguments, QTextStream& out, QTextStream& err,
         out << line << '\n';
     int code = Done;
     if (!result->ok) {
-        err << QStringLiteral("Refused: %1.\n").arg(result->message);
+        err << refusedLine(result->message);
         code = Refused;
     }
     for (const QString& line : notSent)

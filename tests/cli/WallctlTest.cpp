@@ -560,3 +560,82 @@ TEST_F(WallctlTest, ATracedPlanSaveLeavesTheFileAsItIs) {
 }
 
 } // namespace
+
+namespace {
+
+// Plan 3 (stored as 2) saved with two VGA routes on a 1 x 2 wall, VGA
+// MINGKONG wired to outputs 3 and 4.
+const char* const kPlan3 = "[SETTING]\nRow=1\nCol=2\nMatrixToScreenTime=20\n"
+                           "[Matrix]\nVGA_Company=16\nMatrix_VGA_OutputStr0=3\n"
+                           "Matrix_VGA_OutputStr1=4\nWall_Mode2Matrix_VGA_InputStr0=5\n"
+                           "Wall_Mode2Matrix_VGA_InputStr1=6\n[Wall]\nWall_Mode2_En=1\n";
+
+TEST_F(WallctlTest, PlanRecallAndRestoreTraceTheSwitchersAndTheWallFrame) {
+    // MINGKONG: BB 04 <ID> 02 <I> <O> 55, then the 100 ms delay.
+    const std::string routes = "write 1 BB 04 01 02 05 03 55\npause 100\n"
+                               "write 1 BB 04 01 02 06 04 55\npause 100\npause 1000\n";
+    const QByteArray wallFirst =
+        QByteArray(kPlan3).replace("[SETTING]\n", "[SETTING]\nSwitchOrder=1\n");
+    const std::string matricesFirst = routes + "pause 200\nwrite 1 FB B0 11 FF CA 03 AE\n";
+    const std::string wallThenMatrices = "write 1 FB B0 11 FF CA 03 AE\npause 200\n" + routes;
+    expectTraces({
+        {"recall: the switchers, 20 x 10 ms, the wall frame",
+         kPlan3,
+         {"plan", "recall", "3"},
+         matricesFirst.c_str()},
+        {"recall with SwitchOrder 1: the wall first",
+         wallFirst,
+         {"plan", "recall", "3"},
+         wallThenMatrices.c_str()},
+        {"restore: the switchers alone", kPlan3, {"plan", "restore", "3"}, routes.c_str()},
+    });
+}
+
+TEST_F(WallctlTest, AnUnsavedPlanIsNeitherRecalledNorRestored) {
+    struct Case {
+        const char* what;
+        std::vector<const char*> args;
+        int code;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"recall of an unsaved plan",
+         {"plan", "recall", "4"},
+         1,
+         "Refused: Do not save this plan!\n"},
+        {"restore of an unsaved plan",
+         {"plan", "restore", "1"},
+         1,
+         "Refused: Do not save this plan!\n"},
+        {"plan 0", {"plan", "recall", "0"}, 2, "Bad plan \"0\": a number 1-48."},
+        {"plan 49", {"plan", "restore", "49"}, 2, "Bad plan \"49\""},
+        {"no number", {"plan", "recall"}, 2, "Usage"},
+    };
+    for (const Case& c : cases) {
+        const Run r = trace(kPlan3, c.args);
+        EXPECT_EQ(r.code, c.code) << c.what << ": " << r.err.toStdString();
+        EXPECT_THAT(r.err.toStdString(), testing::HasSubstr(c.message)) << c.what;
+        EXPECT_TRUE(r.out.isEmpty()) << c.what << ": nothing sent";
+        EXPECT_EQ(readFile(), QByteArray(kPlan3)) << c.what;
+    }
+}
+
+TEST_F(WallctlTest, AnUnsavedPlanIsRefusedBeforeAnyDeviceOpens) {
+    // No devices in this environment: a real run would fail on the wall link.
+    for (const char* command : {"recall", "restore"}) {
+        writeFile(kPlan3);
+        const Run r =
+            run({QStringLiteral("plan"), QString::fromLatin1(command), QStringLiteral("7")});
+        EXPECT_EQ(r.code, 1) << command;
+        EXPECT_EQ(r.err, QStringLiteral("Refused: Do not save this plan!\n")) << command;
+        EXPECT_EQ(readFile(), QByteArray(kPlan3)) << command;
+    }
+}
+
+TEST_F(WallctlTest, ATracedRecallLeavesTheFileAsItIs) {
+    const Run r = trace(kPlan3, {"plan", "recall", "3"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(readFile(), QByteArray(kPlan3));
+}
+
+} // namespace

@@ -1,10 +1,14 @@
 #include "ConsoleWindowFixture.h"
+#include "plans/PlanStore.h"
+#include "wall/WallGridWidget.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -144,6 +148,58 @@ TEST_F(PlanListTest, TheRenameDialogRefusesBadNamesAndNamesTheEntrySelectedAtOk)
     list()->setCurrentRow(-1);
     item("N27")->trigger();
     EXPECT_FALSE(form8()->isVisible());
+}
+
+// The operator's double-click on an entry of ListBox1.
+void doubleClick(QListWidget* list, int row) {
+    QListWidgetItem* entry = list->item(row);
+    list->scrollToItem(entry);
+    const QPoint at = list->visualItemRect(entry).center();
+    // The first press of a double-click chooses the entry, the second one
+    // arrives as the double-click.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+TEST_F(PlanListTest, ADoubleClickRecallsASavedPlanAndRefusesAnUnsavedOne) {
+    writeFile("[SETTING]\nRow=1\nCol=2\nMatrixToScreenTime=0\n"
+              "[Unit1]\nSource0=12\nSource1=12\nSrcMode2Source0=0\nSrcMode2Source1=2\n"
+              "[Wall]\nWall_Mode=0\nWall_Mode2_En=1\n");
+    start(true);
+    const QString emptyCell = window->grid()->cellText(0, 0);
+
+    doubleClick(list(), 2);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(list()->currentRow(), 2);
+    EXPECT_TRUE(list()->isEnabled()) << "usable again once the recall is over";
+    const QByteArray after = readFile();
+    EXPECT_TRUE(after.contains("Wall_Mode=2\n")) << after.toStdString();
+    EXPECT_TRUE(after.contains("Source0=0\n"));
+    EXPECT_TRUE(after.contains("Source1=2\n"));
+    EXPECT_NE(window->grid()->cellText(0, 0), emptyCell) << "the cell shows the recalled source";
+    EXPECT_TRUE(window->grid()->cellText(0, 0).startsWith(QStringLiteral("1:1  ")));
+    EXPECT_EQ(console->plans().current(), 2);
+
+    struct Unsaved {
+        int language;
+        QString title, text;
+    };
+    const Unsaved cases[] = {
+        {0, QStringLiteral("错误提示"), QStringLiteral("没有保存此预案")},
+        {1, QStringLiteral("Error"), QStringLiteral("Do not save this plan!")},
+    };
+    for (const Unsaved& c : cases) {
+        window->SetLanguage(c.language);
+        const QByteArray before = readFile();
+        messages.clear();
+        doubleClick(list(), 4 + c.language);
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_EQ(messages[0].title, c.title);
+        EXPECT_EQ(messages[0].text, c.text);
+        EXPECT_EQ(readFile(), before) << "the file is not touched";
+        EXPECT_EQ(console->plans().current(), 4 + c.language) << "but the current plan moved";
+        EXPECT_EQ(window->statusText(4), c.text);
+    }
 }
 
 } // namespace

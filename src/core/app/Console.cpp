@@ -4,6 +4,7 @@
 #include "matrix/InputRouting.h"
 #include "matrix/MatrixInputNames.h"
 #include "matrix/MatrixPolling.h"
+#include "plans/PlanRecall.h"
 #include "plans/PlanStore.h"
 #include "wall/BoardSources.h"
 #include "wall/CommandFile.h"
@@ -23,8 +24,8 @@ Console::Console(SettingsStore& store, DeviceIo& io)
     : store_(store), io_(io), state_(std::make_unique<ConsoleState>()),
       inputRouting_(std::make_unique<InputRouting>(*this)),
       matrixInputNames_(std::make_unique<MatrixInputNames>(*this)),
-      polling_(std::make_unique<MatrixPolling>(*this)), plans_(std::make_unique<PlanStore>(*this)) {
-}
+      polling_(std::make_unique<MatrixPolling>(*this)), plans_(std::make_unique<PlanStore>(*this)),
+      planRecall_(std::make_unique<PlanRecall>(*this)) {}
 
 Console::~Console() = default;
 

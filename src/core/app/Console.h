@@ -20,6 +20,7 @@ class DeviceIo;
 class InputRouting;
 class MatrixInputNames;
 class MatrixPolling;
+class PlanRecall;
 class PlanStore;
 class SettingsStore;
 struct MatrixContext;
@@ -153,6 +154,9 @@ public:
     // The plans: the current one, the saved flags, the names, save and rename.
     PlanStore& plans() { return *plans_; }
     const PlanStore& plans() const { return *plans_; }
+    // Bringing a saved plan back: the matrices alone, or with the wall.
+    PlanRecall& planRecall() { return *planRecall_; }
+    const PlanRecall& planRecall() const { return *planRecall_; }
     // What a routing reads of the console: the wall, the matrix settings,
     // the port flags, the switch type and the picture choice.
     MatrixContext matrixContext();
@@ -217,6 +221,7 @@ private:
     std::unique_ptr<MatrixInputNames> matrixInputNames_;
     std::unique_ptr<MatrixPolling> polling_;
     std::unique_ptr<PlanStore> plans_;
+    std::unique_ptr<PlanRecall> planRecall_;
     bool busy_ = false; // a sequence with pauses is running
     bool reading_ = false;
     int readingPage_ = -1;

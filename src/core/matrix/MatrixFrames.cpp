@@ -150,19 +150,37 @@ std::vector<QByteArray> zrqBatchFrames(int id, int category, int inputCount, int
     return frames;
 }
 
+namespace {
+
+std::vector<MatrixPair> pairsOf(int input, const std::vector<int>& outputs) {
+    std::vector<MatrixPair> pairs;
+    pairs.reserve(outputs.size());
+    for (int output : outputs)
+        pairs.push_back({output, input});
+    return pairs;
+}
+
+} // namespace
+
 std::vector<QByteArray> pairListFrames(const PairList& shape, int id, int input,
                                        const std::vector<int>& outputs) {
+    return pairListFrames(shape, id, pairsOf(input, outputs));
+}
+
+std::vector<QByteArray> pairListFrames(const PairList& shape, int id,
+                                       const std::vector<MatrixPair>& pairs) {
     // Header 5 bytes and the checksum: at most 124 pairs fit the buffer.
     const int maxPairs = std::clamp(shape.maxPairs, 1, (kMaxMatrixFrame - 6) / 2);
     std::vector<QByteArray> frames;
-    for (std::size_t from = 0; from < outputs.size(); from += std::size_t(maxPairs)) {
-        const std::size_t n = std::min(outputs.size() - from, std::size_t(maxPairs));
+    for (std::size_t from = 0; from < pairs.size(); from += std::size_t(maxPairs)) {
+        const std::size_t n = std::min(pairs.size() - from, std::size_t(maxPairs));
         QByteArray b;
         for (int v : {shape.first, id, 0x01, int(2 * n + 2), shape.kindByte})
             put(b, v);
         for (std::size_t i = 0; i < n; ++i) {
-            put(b, outputs[from + i] - 1);
-            put(b, shape.inputLessOne ? input - 1 : input);
+            const MatrixPair& pair = pairs[from + i];
+            put(b, pair.output - 1);
+            put(b, shape.inputLessOne ? pair.input - 1 : pair.input);
         }
         if (shape.nulClosed) {
             put(b, 0);
@@ -177,16 +195,21 @@ std::vector<QByteArray> pairListFrames(const PairList& shape, int id, int input,
 
 std::vector<QByteArray> triolionFrames(int modelCode, int maxPairs, int input,
                                        const std::vector<int>& outputs) {
+    return triolionFrames(modelCode, maxPairs, pairsOf(input, outputs));
+}
+
+std::vector<QByteArray> triolionFrames(int modelCode, int maxPairs,
+                                       const std::vector<MatrixPair>& pairs) {
     maxPairs = std::clamp(maxPairs, 1, (kMaxMatrixFrame - 5) / 2);
     std::vector<QByteArray> frames;
-    for (std::size_t from = 0; from < outputs.size(); from += std::size_t(maxPairs)) {
-        const std::size_t n = std::min(outputs.size() - from, std::size_t(maxPairs));
+    for (std::size_t from = 0; from < pairs.size(); from += std::size_t(maxPairs)) {
+        const std::size_t n = std::min(pairs.size() - from, std::size_t(maxPairs));
         QByteArray b;
         for (int v : {0xEB, modelCode, 0x02, int(2 * n)})
             put(b, v);
         for (std::size_t i = 0; i < n; ++i) {
-            put(b, outputs[from + i] - 1);
-            put(b, input - 1);
+            put(b, pairs[from + i].output - 1);
+            put(b, pairs[from + i].input - 1);
         }
         put(b, sum(b, 1));
         frames.push_back(b);

@@ -92,10 +92,22 @@ struct PairList {
 std::vector<QByteArray> pairListFrames(const PairList& shape, int id, int input,
                                        const std::vector<int>& outputs);
 
+// An output and the input switched to it (both 1-based), for the lists in
+// which every output carries an input of its own (a plan recall).
+struct MatrixPair {
+    int output = 0;
+    int input = 1;
+    bool operator==(const MatrixPair&) const = default;
+};
+std::vector<QByteArray> pairListFrames(const PairList& shape, int id,
+                                       const std::vector<MatrixPair>& pairs);
+
 // TRIOLION frames: EB model 02 2n, n pairs <O-1> <I-1>, S[1..], at most
 // `maxPairs` pairs each; none without a pair.
 std::vector<QByteArray> triolionFrames(int modelCode, int maxPairs, int input,
                                        const std::vector<int>& outputs);
+std::vector<QByteArray> triolionFrames(int modelCode, int maxPairs,
+                                       const std::vector<MatrixPair>& pairs);
 
 // ASCII lists: head, then each output in decimal followed by the
 // separator, or by '.' after the output of the selection's last cell; with

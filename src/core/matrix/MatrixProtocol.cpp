@@ -555,7 +555,7 @@ const MatrixProtocol kVgaProtocols[] = {
         w, list(r, char(r.t('B', 'V', 'A')), t, {.separator = ',', .closeWithDot = true})))),
     each(5, "HRCMS", PER_OUTPUT(w.write(Frame().s("A").hex(o, 2).hex(r.input, 2)))),
     each(6, "XJ", PER_OUTPUT(ffId(w, r, o, r.t(0x03, 0x05, 0x04)))),
-    batch(7, "AITE", PER_ROUTING(pairs(w, r, t, {.kindByte = 0xA0, .nulClosed = true}))),
+    batch(7, "AITE", PER_ROUTING(pairs(w, r, t, kAitePairList))),
     each(8, "CREATEK2", PER_OUTPUT(ffId(w, r, o, r.t(0x03, 0x05, 0x04)))),
     batch(9, "TRIOLION", PER_ROUTING(triolion(w, r, t, 4)), {.routedInputLessOne = true}),
     batch(10, "CREATEK3", PER_ROUTING(bytewiseList(w, r, t))),

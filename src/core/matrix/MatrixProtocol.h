@@ -102,6 +102,9 @@ std::optional<int> triolionModelCode(MatrixKind kind, int sourceCode, int model)
 std::span<const std::string_view> matrixModelNames(MatrixKind kind); // AV and VGA only
 int matrixModelInputs(MatrixKind kind, int model);
 
+// The pair list of VGA AITE: 96 <ID> 01 2n+2 A0, the pairs, a closing NUL.
+inline constexpr PairList kAitePairList{.kindByte = 0xA0, .nulClosed = true};
+
 // The MAINVAN frame that routes `input` to `output`:
 // F4 <I> 21 <O> 00 <E> S[1..5], E = 00 when I < 256, else 21.
 QByteArray mainvanFrame(int input, int output);

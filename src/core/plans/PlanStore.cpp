@@ -1,5 +1,6 @@
 #include "PlanStore.h"
 
+#include "PlanRecall.h"
 #include "PresetFrames.h"
 #include "app/SettingsStore.h"
 #include "matrix/MatrixPort.h"
@@ -150,9 +151,9 @@ CommandResult PlanStore::save(int n) {
     if (console_.reading())
         return CommandResult::refused(english ? QStringLiteral("a read is running")
                                               : QStringLiteral("正在读取"));
-    if (saving_)
-        return CommandResult::refused(english ? QStringLiteral("a plan save is running")
-                                              : QStringLiteral("正在保存预案"));
+    if (saving_ || console_.planRecall().running())
+        return CommandResult::refused(english ? QStringLiteral("a plan command is running")
+                                              : QStringLiteral("正在执行预案"));
     if (console_.busy()) // a power-on sequence: its frames and pauses are not to be mixed
         return CommandResult::refused(english ? QStringLiteral("a power-on sequence is running")
                                               : QStringLiteral("开机正在进行"));

@@ -61,6 +61,9 @@ public:
     static std::string sourceKey(int n, int screen);
     static std::string matrixKey(int n, MatrixKind kind, int entry);
 
+    // A save is sending its frames.
+    bool saving() const { return saving_; }
+
 private:
     Console& console_;
     bool saving_ = false;

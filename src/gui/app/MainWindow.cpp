@@ -19,6 +19,7 @@
 #include "matrix/MatrixPollingDialog.h"
 #include "matrix/MatrixSettingsDialog.h"
 #include "pages/ControlPages.h"
+#include "plans/PlanRecall.h"
 #include "plans/PlanRenameDialog.h"
 #include "plans/PlanStore.h"
 #include "serial/PortSettingsDialog.h"
@@ -496,6 +497,21 @@ void MainWindow::buildWindows() {
     windows_.insert(QStringLiteral("Form14"), form14);
     connect(form14, &InputControlDialog::refused, this,
             [this](const QString& why) { panels_[4]->setText(why); });
+    connect(plans_, &QListWidget::itemDoubleClicked, this, &MainWindow::suitempListBox1DblClick);
+    // A recall runs for seconds: the status bar says which switcher it is at.
+    console_.planRecall().setProgressListener([this](MatrixKind kind, int screen, int screens) {
+        const QString name = kind == MatrixKind::YUV
+                                 ? QStringLiteral("YPbPr")
+                                 : QString::fromLatin1(matrixKeyName(kind).data(),
+                                                       qsizetype(matrixKeyName(kind).size()));
+        const int n = console_.plans().current() + 1;
+        QString text = console_.english() ? QStringLiteral("Recalling plan %1: %2").arg(n).arg(name)
+                                          : QStringLiteral("正在调用预案 %1：%2").arg(n).arg(name);
+        if (screen > 0)
+            text += console_.english() ? QStringLiteral(", screen %1/%2").arg(screen).arg(screens)
+                                       : QStringLiteral("，屏幕 %1/%2").arg(screen).arg(screens);
+        panels_[4]->setText(text);
+    });
     connect(form14, &InputControlDialog::matrixUseChanged, this, [this](bool on) {
         if (controls_)
             controls_->showPopUseMatrix(on);
@@ -591,6 +607,30 @@ void MainWindow::N28Click() {
         return;
     }
     refreshGrid();
+}
+
+void MainWindow::suitempListBox1DblClick() {
+    const int n = plans_->currentRow();
+    if (n < 0)
+        return;
+    PlanRecall& recall = console_.planRecall();
+    // Another plan command or a read is running: it goes on undisturbed.
+    if (recall.running() || console_.plans().saving() || console_.reading()) {
+        panels_[4]->setText(recall.refusal(n));
+        return;
+    }
+    panels_[4]->setText(console_.english() ? QStringLiteral("Recalling plan %1 ...").arg(n + 1)
+                                           : QStringLiteral("正在调用预案 %1 ...").arg(n + 1));
+    // Shown busy, and not clickable, until the last pause is over.
+    plans_->setEnabled(false);
+    const CommandResult r = recall.recall(n);
+    plans_->setEnabled(true);
+    refreshGrid();
+    if (r.ok)
+        return;
+    panels_[4]->setText(r.message);
+    if (!console_.plans().saved(n))
+        Modal::message(this, Modal::Icon::Plain, recall.errorCaption(), r.message);
 }
 
 void MainWindow::N27Click() {

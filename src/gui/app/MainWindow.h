@@ -55,10 +55,11 @@ public:
     static QSize openingSize();
     static QSize smallestSize();
     void Timer1Timer();
-    void N30Click(); // wall power on
-    void N55Click(); // read the selection's main sources
-    void N28Click(); // save the plan chosen in the plan list
-    void N27Click(); // rename it (TForm8)
+    void N30Click();                // wall power on
+    void N55Click();                // read the selection's main sources
+    void N28Click();                // save the plan chosen in the plan list
+    void N27Click();                // rename it (TForm8)
+    void suitempListBox1DblClick(); // recall the plan chosen: switchers and screens
     // A successful entry in the advanced-functions dialog.
     void grantAccess(int level);
 
