@@ -16,6 +16,9 @@ constexpr int kPower = 0x10;
 int byteAt(QByteArrayView b, qsizetype i) {
     return static_cast<unsigned char>(b[i]);
 }
+// The screen commands that store and recall a unit's whole state as a plan.
+constexpr int kPlanStore = 0xC9;
+constexpr int kPlanRecall = 0xCA;
 } // namespace
 
 SimulatedWall::SimulatedWall(int rows, int cols, FrameFormat format)
@@ -119,6 +122,28 @@ QList<QByteArray> SimulatedWall::apply(const Frame& f) {
         return {};
     if (f.command == int(ScreenCommand::Read))
         return {reply(top, left, f.parameter)}; // the first addressed unit answers
+    // A plan: each unit keeps its own state under the number, and takes it
+    // back when asked (a plan it never stored changes nothing).
+    if (f.parameter == kPlanStore || f.parameter == kPlanRecall) {
+        int units = 0;
+        for (int r = top; r <= bottom; ++r)
+            for (int c = left; c <= right; ++c) {
+                const int key = (r * kMaxWallSide + c) * 256 + f.value;
+                if (f.parameter == kPlanStore) {
+                    storedPlans_[key] = unit(r, c);
+                    ++units;
+                } else if (const auto it = storedPlans_.find(key); it != storedPlans_.end()) {
+                    unit(r, c) = it->second;
+                    ++units;
+                }
+            }
+        log_ << QStringLiteral("plan %1 %2 by %3 unit(s)")
+                    .arg(f.value)
+                    .arg(f.parameter == kPlanStore ? QStringLiteral("stored")
+                                                   : QStringLiteral("recalled"))
+                    .arg(units);
+        return {};
+    }
     for (int r = top; r <= bottom; ++r)
         for (int c = left; c <= right; ++c) {
             Unit& u = unit(r, c);

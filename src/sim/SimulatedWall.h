@@ -62,6 +62,8 @@ private:
     int cols_ = 1;
     FrameFormat format_;
     std::vector<Unit> units_; // 30 x 30, row by row
+    // The plans the units stored: (unit index × 256 + plan number) → state.
+    std::map<int, Unit> storedPlans_;
     QByteArray pending_;
     QStringList log_;
 };

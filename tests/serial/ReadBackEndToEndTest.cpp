@@ -5,6 +5,8 @@
 #include "app/Console.h"
 #include "app/SettingsStore.h"
 #include "matrix/InputRouting.h"
+#include "plans/PlanRecall.h"
+#include "plans/PlanStore.h"
 #include "support/EventLoopPacer.h"
 #include "wall/BoardSources.h"
 
@@ -105,6 +107,34 @@ TEST(ReadBackEndToEnd, AnInputRoutingSwitchesTheSimulatedScreens) {
         for (int c = 0; c < 3; ++c)
             EXPECT_EQ(on.sim.wall().unit(r, c).sourceWire, r <= 1 && c >= 1 ? av : 12)
                 << r << ":" << c;
+}
+
+TEST(ReadBackEndToEnd, ARecalledPlanBringsTheSavedSourcesBackOnTheSimulatedWall) {
+    SimulatedWallConsole on(0, "[SETTING]\nMatrixToScreenTime=0\n");
+    Console& console = *on.console;
+    const auto settle = [&](int screenCol, int wire) {
+        for (int i = 0; i < 300 && on.sim.wall().unit(0, screenCol).sourceWire != wire; ++i)
+            on.pacer.pause(10);
+    };
+    const int av = *sourceToWire(2), dvi = *sourceToWire(10), vga = *sourceToWire(0);
+    // Two sources on the top row, saved as plan 3.
+    console.grid().setSelection({0, 0, 0, 0});
+    ASSERT_TRUE(console.switchMainSource(2, false).ok);
+    console.grid().setSelection({1, 0, 1, 0});
+    ASSERT_TRUE(console.switchMainSource(10, false).ok);
+    settle(1, dvi);
+    ASSERT_TRUE(console.plans().save(2).ok);
+    // Others on both, then the plan again.
+    console.grid().setSelection({0, 0, 1, 0});
+    ASSERT_TRUE(console.switchMainSource(0, false).ok);
+    settle(1, vga);
+    ASSERT_EQ(on.sim.wall().unit(0, 0).sourceWire, vga);
+    ASSERT_TRUE(console.planRecall().recall(2).ok);
+    settle(1, dvi);
+    EXPECT_EQ(on.sim.wall().unit(0, 0).sourceWire, av);
+    EXPECT_EQ(on.sim.wall().unit(0, 1).sourceWire, dvi);
+    EXPECT_EQ(console.grid().source(0), 2) << "the console's cells follow the plan too";
+    EXPECT_EQ(console.grid().source(1), 10);
 }
 
 } // namespace

@@ -107,3 +107,28 @@ TEST(SimulatedWall, BytesThatAreNoFrameForTheUnitsAreLoggedAsOther) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SimulatedWall, EachUnitStoresItsStateAsAPlanAndTakesItBack) {
+    for (FrameFormat format : {FrameFormat::Short, FrameFormat::Wide, FrameFormat::RowCol}) {
+        SimulatedWall wall(2, 2, format);
+        // The save's and the recall's all-screens frames of plan 3 in this layout.
+        const QByteArray store = format == FrameFormat::Short  ? hex("FBB011FFC903AE")
+                                 : format == FrameFormat::Wide ? hex("FBB111FFC90300AE")
+                                                               : hex("FBB00101FFFFC903AE");
+        QByteArray recall = store;
+        recall[recall.indexOf(char(0xC9))] = char(0xCA);
+        wall.unit(0, 1).sourceWire = 2;
+        wall.unit(1, 0).values[0x41] = 70;
+        wall.feed(store);
+        wall.unit(0, 1).sourceWire = 14;
+        wall.unit(1, 0).values[0x41] = 10;
+        wall.feed(recall);
+        EXPECT_EQ(wall.unit(0, 1).sourceWire, 2) << int(format);
+        EXPECT_EQ(wall.unit(1, 0).values.at(0x41), 70) << int(format);
+        EXPECT_EQ(wall.log().filter(QStringLiteral("plan 3 recalled")).size(), 1) << int(format);
+    }
+}
+
+} // namespace
