@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gmock/gmock.h>
 
@@ -200,6 +202,25 @@ TEST_F(PlanListTest, ADoubleClickRecallsASavedPlanAndRefusesAnUnsavedOne) {
         EXPECT_EQ(console->plans().current(), 4 + c.language) << "but the current plan moved";
         EXPECT_EQ(window->statusText(4), c.text);
     }
+}
+
+TEST_F(PlanListTest, ARunningRecallShowsWhatItDoesAndBlocksTheList) {
+    // The AV switcher is replayed screen by screen, 200 ms apart.
+    writeFile("[SETTING]\nRow=1\nCol=2\nMatrixToScreenTime=0\n[Matrix]\nAV_Company=28\n"
+              "Matrix_AV_DelayTime=200\n[Wall]\nWall_Mode2_En=1\n");
+    start(true);
+    QString during;
+    bool listEnabled = true;
+    QTimer::singleShot(250, window.get(), [&] {
+        during = window->statusText(4);
+        listEnabled = list()->isEnabled();
+        QDir().mkpath(QStringLiteral(WALL_GRAB_DIR));
+        window->grab().save(QStringLiteral(WALL_GRAB_DIR "/plan-recall-running.png"));
+    });
+    doubleClick(list(), 2);
+    EXPECT_EQ(during, QStringLiteral("正在调用预案 3：AV，屏幕 2/2")) << "the window kept painting";
+    EXPECT_FALSE(listEnabled) << "no second plan command underneath";
+    EXPECT_TRUE(list()->isEnabled());
 }
 
 } // namespace
