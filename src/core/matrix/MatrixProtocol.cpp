@@ -346,7 +346,7 @@ void fourByFour(W& w, const R& r, int o, bool nulClosed, int times) {
     f.s("a").s(std::string_view(code.data(), size_t(code.size())));
     if (nulClosed)
         f.b({0x00});
-    for (int i = 0; i < times; ++i)
+    for (int i = 0; i < (r.once ? 1 : times); ++i)
         w.write(f);
 }
 
@@ -415,12 +415,14 @@ const MatrixProtocol kAvProtocols[] = {
         w.write(Frame().b({0x02}).s("00F").hex(r.input, 2).hex(o, 2).b({0x03})))),
     each(19, "SHATIAN", PER_OUTPUT(
         Frame f; f.b({0x00, r.id, 0x05, 0x01, o, r.input, r.input / 16, 0x0D}).sum(0, 7);
+        if (r.once) { w.write(f); return; }
         w.writeBytewise(f, false); w.pause(150);
         w.writeBytewise(f, false); w.pause(150);
         w.writeBytewise(f, false))),
     each(20, "LANMA2", PER_OUTPUT(lanma2(w, r, o))),
     each(21, "MINGKONG", PER_OUTPUT(bb04(w, r, o, 0x01))),
-    each(22, "SISO", PER_OUTPUT(w.write(siso(r, o)); w.pause(30); w.write(siso(r, o))),
+    each(22, "SISO", PER_OUTPUT(
+        w.write(siso(r, o)); if (r.once) return; w.pause(30); w.write(siso(r, o))),
          kFourPicture),
     each(23, "SL002", PER_OUTPUT(sl002(w, r, o, "["))),
     each(24, "VINET", PER_OUTPUT(

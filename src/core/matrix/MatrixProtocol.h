@@ -26,6 +26,9 @@ struct MatrixRoute {
     int model = 0;      // the kind's model index
     int screens = 0;    // Row x Col
     bool wholeWall = false;
+    // A plan recall's replay: one frame per output, without the repeats and
+    // their pauses some switchers are given when routed.
+    bool once = false;
 
     // T[video+audio / video / audio]
     int t(int av, int video, int audio) const {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 #include <optional>
+#include <vector>
 
 namespace wall {
 
@@ -203,6 +204,11 @@ CommandResult PlanRecall::restore() {
     WallGrid& grid = state.grid;
     MatrixConfig& matrix = state.matrix;
     state.settings.wallMode = n;
+    // What memory held, should the file refuse the recalled plan.
+    const auto routedBefore = matrix.routedInput;
+    std::vector<int> sourcesBefore;
+    for (int k = 0; k < grid.screenCount(); ++k)
+        sourcesBefore.push_back(grid.source(k));
     {
         SettingsScope ini = console_.settings().open();
         ini.writeInt("Wall", "Wall_Mode", n);
@@ -242,8 +248,11 @@ CommandResult PlanRecall::restore() {
 
         QString error;
         if (!ini.release(&error)) {
-            // The switchers are left as they are: the file would not say
-            // what they show.
+            // The switchers are left as they are, and memory as the file
+            // still has it: neither would say what the wall shows.
+            matrix.routedInput = routedBefore;
+            for (int k = 0; k < int(sourcesBefore.size()); ++k)
+                grid.setSource(k, sourcesBefore[size_t(k)]);
             console_.settings().reportError(error);
             return CommandResult::refused(error);
         }
@@ -312,6 +321,7 @@ void PlanRecall::replay(MatrixKind kind, const ReplayEntry& entry) {
         .model = s.type,
         .screens = screens,
         .wholeWall = false, // each output has an input of its own
+        .once = true,       // the routing's repeats belong to the routing alone
     };
     DeviceIo& io = console_.io();
     MatrixWriter out(io.link(matrixPort(portRule(kind, *protocol), state.routing)), io.pacer(),
@@ -329,12 +339,14 @@ void PlanRecall::replay(MatrixKind kind, const ReplayEntry& entry) {
             const int i = notes.routedInputLessOne ? routed[size_t(e)] + 1 : routed[size_t(e)];
             if (o <= 0 || (notes.walk.maxOutput > 0 && o > notes.walk.maxOutput))
                 continue;
-            // An input the protocol has no code for is not sent.
-            if (i < 1 || (notes.maxInput > 0 && i > notes.maxInput))
-                continue;
             wired.push_back({k, {o, i}});
         }
 
+    // An input the protocol has no code for is not sent; its output still
+    // belongs to the screen that stored it (the lower screen index wins).
+    auto sendable = [&](const MatrixPair& pair) {
+        return pair.input >= 1 && (notes.maxInput <= 0 || pair.input <= notes.maxInput);
+    };
     auto report = [&](int screen) {
         if (progress_)
             progress_(kind, screen + 1, screens);
@@ -346,6 +358,8 @@ void PlanRecall::replay(MatrixKind kind, const ReplayEntry& entry) {
             if (!code)
                 return;
             for (const auto& [screen, pair] : wired) {
+                if (!sendable(pair))
+                    continue;
                 report(screen);
                 for (QByteArray frame : triolionFrames(*code, 1, {pair})) {
                     if (static_cast<unsigned char>(frame.back()) == kTriolionHead)
@@ -371,7 +385,7 @@ void PlanRecall::replay(MatrixKind kind, const ReplayEntry& entry) {
                         [o](const MatrixPair& p) { return p.output == o; }))
             continue;
         sent.push_back(pair);
-        if (entry.style != ReplayStyle::PerOutput)
+        if (entry.style != ReplayStyle::PerOutput || !sendable(pair))
             continue;
         report(screen);
         route.input = pair.input;
@@ -382,6 +396,9 @@ void PlanRecall::replay(MatrixKind kind, const ReplayEntry& entry) {
             out.delay();
     }
     if (entry.style == ReplayStyle::PairList) {
+        std::erase_if(sent, [&](const MatrixPair& p) { return !sendable(p); });
+        // One list, as long as a frame can carry (124 pairs); a longer one
+        // goes out in parts, each followed by the kind's delay.
         for (const QByteArray& frame : pairListFrames(kAitePairList, s.id, sent)) {
             out.write(frame);
             out.delay();

@@ -409,6 +409,26 @@ TEST_F(PlanRecallTest, ReplaysRouteEveryWiredScreensOutputOnceWithItsStoredInput
         {"VGA SMTH5: an input above 99 has no code, the screen is skipped",
          PlanFile(1, 2).kind("VGA", 56).outputs("VGA", {1, 2}).inputs(0, "VGA", {120, 5}),
          Trace().write(1, Bytes().ascii("01V05V02")).pause(100).pause(1000).str()},
+        {"VGA SMTH5: an unusable input keeps its output from the next screen",
+         PlanFile(1, 2).kind("VGA", 56).outputs("VGA", {1, 1}).inputs(0, "VGA", {120, 5}),
+         Trace().pause(1000).str()},
+        // The routing's repeats and their pauses are the routing's alone: a
+        // replay sends each frame once. SISO: F2 <I hi> <I> 22 <O> <ID> 00,
+        // then the XOR of bytes 2-7.
+        {"AV SISO: one frame per output",
+         PlanFile(1, 1).kind("AV", 22).outputs("AV", {2}).inputs(0, "AV", {3}),
+         [] {
+             Bytes b("F2 00 03 22 02 01 00");
+             b.byte(0x00 ^ 0x03 ^ 0x22 ^ 0x02 ^ 0x01 ^ 0x00);
+             return Trace().write(1, b).pause(100).pause(1000).str();
+         }()},
+        {"AV SHATIAN: one block, not three byte by byte",
+         PlanFile(1, 1).kind("AV", 19).outputs("AV", {2}).inputs(0, "AV", {17}),
+         [] {
+             Bytes b("00 01 05 01 02 11 01 0D");
+             b.byte(b.sum(0, 7));
+             return Trace().write(1, b).pause(100).pause(1000).str();
+         }()},
         {"VGA HRCMS is restored by neither table", PlanFile(1, 1).kind("VGA", 5),
          Trace().pause(1000).str()},
         {"AITE: the distinct outputs' pairs in one NUL-closed list",
