@@ -4,8 +4,10 @@
 #include "matrix/InputRouting.h"
 #include "matrix/MatrixInputNames.h"
 #include "matrix/MatrixPolling.h"
+#include "plans/PeriodicTick.h"
 #include "plans/PlanRecall.h"
 #include "plans/PlanStore.h"
+#include "plans/TimerSystem.h"
 #include "wall/BoardSources.h"
 #include "wall/CommandFile.h"
 #include "wall/ParameterCodes.h"
@@ -25,7 +27,8 @@ Console::Console(SettingsStore& store, DeviceIo& io)
       inputRouting_(std::make_unique<InputRouting>(*this)),
       matrixInputNames_(std::make_unique<MatrixInputNames>(*this)),
       polling_(std::make_unique<MatrixPolling>(*this)), plans_(std::make_unique<PlanStore>(*this)),
-      planRecall_(std::make_unique<PlanRecall>(*this)) {}
+      planRecall_(std::make_unique<PlanRecall>(*this)),
+      timers_(std::make_unique<TimerTasks>(*this)), tick_(std::make_unique<PeriodicTick>(*this)) {}
 
 Console::~Console() = default;
 
@@ -33,7 +36,9 @@ StartupReport Console::load(const QString& executableDir) {
     // The state keeps its address (windows hold on to it); the fresh one is
     // built on the heap, not on the stack, for its size.
     *state_ = std::move(*std::make_unique<ConsoleState>());
-    return loadConsoleState(store_, *state_, executableDir);
+    StartupReport report = loadConsoleState(store_, *state_, executableDir);
+    timers_->reloadList();
+    return report;
 }
 
 void Console::notice(const QString& text) const {

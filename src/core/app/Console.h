@@ -21,8 +21,10 @@ class InputRouting;
 class MatrixInputNames;
 class MatrixPolling;
 class PlanRecall;
+class PeriodicTick;
 class PlanStore;
 class SettingsStore;
+class TimerTasks;
 struct MatrixContext;
 struct MatrixSetup;
 
@@ -157,6 +159,11 @@ public:
     // Bringing a saved plan back: the matrices alone, or with the wall.
     PlanRecall& planRecall() { return *planRecall_; }
     const PlanRecall& planRecall() const { return *planRecall_; }
+    // The scheduled tasks: the 50 slots, their list lines and the switch.
+    TimerTasks& timers() { return *timers_; }
+    const TimerTasks& timers() const { return *timers_; }
+    // The 100 ms tick: the remote recall watch and the due tasks.
+    PeriodicTick& tick() { return *tick_; }
     // What a routing reads of the console: the wall, the matrix settings,
     // the port flags, the switch type and the picture choice.
     MatrixContext matrixContext();
@@ -222,6 +229,8 @@ private:
     std::unique_ptr<MatrixPolling> polling_;
     std::unique_ptr<PlanStore> plans_;
     std::unique_ptr<PlanRecall> planRecall_;
+    std::unique_ptr<TimerTasks> timers_;
+    std::unique_ptr<PeriodicTick> tick_;
     bool busy_ = false; // a sequence with pauses is running
     bool reading_ = false;
     int readingPage_ = -1;
