@@ -151,8 +151,13 @@ TimerTasks::Added TimerTasks::add(const TaskSchedule& when, std::uint8_t command
     int slot = 0;
     while (slot < kTimerSlots && table[size_t(slot)].bEnable != 0)
         ++slot;
+    // A full table takes nothing, and says so: a task the operator believes
+    // is set must not be missing.
     if (slot == kTimerSlots)
-        return {}; // a full table takes nothing, silently
+        return {CommandResult::refused(console_.messageLanguage() != 0
+                                           ? QStringLiteral("All 50 timer tasks are in use")
+                                           : QStringLiteral("50 个定时任务已全部使用")),
+                std::nullopt};
 
     const Selection& sel = console_.grid().selection();
     TimerSystem& t = table[size_t(slot)];

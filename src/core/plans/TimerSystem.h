@@ -36,8 +36,8 @@ class TimerTasks {
 public:
     explicit TimerTasks(Console& console) : console_(console) {}
 
-    // The outcome of an add: the slot filled, or none (a full table adds
-    // nothing and says nothing; a refusal carries its message).
+    // The outcome of an add: the slot filled, or none with the refusal's
+    // message (a full table, an unsaved plan, an empty custom text).
     struct Added {
         CommandResult result;
         std::optional<int> slot;

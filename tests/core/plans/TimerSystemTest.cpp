@@ -256,10 +256,11 @@ TEST_F(TimerTasksTest, RefusedAddsStoreNothing) {
                                       26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38,
                                       39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49};
     const Case cases[] = {
-        {"a full table: silently nothing", liveSlots(all),
-         [](TimerTasks& t) { return t.addPowerOn(schedule()); }, true, ""},
+        {"a full table says so", liveSlots(all),
+         [](TimerTasks& t) { return t.addPowerOn(schedule()); }, false, "50 个定时任务已全部使用"},
         {"a full table refuses every kind", liveSlots(all, "[Wall]\nWall_Mode0_En=1\n"),
-         [](TimerTasks& t) { return t.addPlanRecall(schedule(), 0); }, true, ""},
+         [](TimerTasks& t) { return t.addPlanRecall(schedule(), 0); }, false,
+         "50 个定时任务已全部使用"},
         {"a plan never saved", liveSlots({}),
          [](TimerTasks& t) { return t.addPlanRecall(schedule(), 5); }, false, "没有保存此预案"},
         {"empty command", liveSlots({}),
