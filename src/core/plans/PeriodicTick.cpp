@@ -1,5 +1,7 @@
 #include "PeriodicTick.h"
 
+#include <QScopeGuard>
+
 #include "PlanRecall.h"
 #include "PlanStore.h"
 #include "app/SettingsStore.h"
@@ -144,6 +146,10 @@ void PeriodicTick::recall(int plan) {
 PeriodicTick::Report PeriodicTick::tick() {
     Report report;
     report.at = console_.io().clock().now();
+    if (ticking_)
+        return report;
+    ticking_ = true;
+    const auto done = qScopeGuard([this] { ticking_ = false; });
     if (display_)
         watchInput(report);
     if (!console_.state().settings.timerSystemEnabled)

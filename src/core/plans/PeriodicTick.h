@@ -64,6 +64,9 @@ public:
         std::vector<int> recalled; // plans recalled from the wall side, 0-based
         std::vector<int> fired;    // task slots that fired, in order
     };
+    // A tick asked for while one is still waiting inside (a window that
+    // keeps running its timers during a pause) does nothing: ticks are not
+    // nested or queued, so no frame lands between a recall and its follow-up.
     Report tick();
 
     std::uint8_t latch(int slot) const { return latches_.at(size_t(slot)); }
@@ -80,6 +83,7 @@ private:
     void recall(int plan);
 
     Console& console_;
+    bool ticking_ = false;
     bool display_ = true;
     bool characters_ = true;
     std::array<std::uint8_t, kTimerSlots> latches_{};

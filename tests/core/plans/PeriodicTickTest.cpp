@@ -6,10 +6,15 @@
 #include "app/SettingsStore.h"
 #include "plans/PlanStore.h"
 #include "plans/TimerSystem.h"
+#include "serial/TraceIo.h"
 #include "support/TraceConsoleFixture.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -386,6 +391,58 @@ TEST_F(PeriodicTickTest, ALongBurstIsReadUpToTheBuffer) {
     EXPECT_EQ(r.received.size(), PeriodicTick::kReceiveBuffer);
     ASSERT_EQ(r.memoLines.size(), 1);
     EXPECT_EQ(r.memoLines[0].size(), 3 * PeriodicTick::kReceiveBuffer);
+}
+
+} // namespace
+
+namespace {
+
+// Devices whose pauses run a tick of their own, as a window's timer would
+// during a wait if nothing held it back.
+struct TickingIo final : wall::DeviceIo, wall::Pacer {
+    wall::TraceIo trace;
+    std::function<void()> duringPause;
+    wall::DeviceLink& link(int device) override { return trace.link(device); }
+    wall::Pacer& pacer() override { return *this; }
+    wall::Clock& clock() override { return trace.clock(); }
+    void pause(int ms) override {
+        trace.pacer().pause(ms);
+        if (duringPause)
+            duringPause();
+    }
+};
+
+TEST(PeriodicTickNesting, ATickAskedForDuringAWaitDoesNothing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Setting.ini"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    // A daily recall of plan 1 at 08:00 (0xCA waits 200 ms inside the tick).
+    Task t; // every day
+    t.hour = 8;
+    t.command = 0xCA;
+    t.parameter = 1;
+    Task second; // and a power-on at the same moment, in the next slot
+    second.slot = 1;
+    second.hour = 8;
+    f.write(QByteArray::fromStdString("[TimerSystem]\nEnable=1\n[Wall]\nWall_Mode0_En=1\n" +
+                                      section(t) + section(second)));
+    f.close();
+    wall::SettingsStore store(path);
+    TickingIo io;
+    wall::Console console(store, io);
+    console.load(dir.path());
+    io.trace.setNow(QDateTime(QDate(2026, 12, 11), QTime(7, 59, 59)));
+    console.tick().tick();
+    io.trace.setNow(QDateTime(QDate(2026, 12, 11), QTime(8, 0, 0)));
+    std::vector<int> nestedFired;
+    io.duringPause = [&] {
+        const auto nested = console.tick().tick();
+        nestedFired.insert(nestedFired.end(), nested.fired.begin(), nested.fired.end());
+    };
+    const auto report = console.tick().tick();
+    EXPECT_EQ(report.fired, (std::vector<int>{0, 1})) << "both, in slot order, by the one tick";
+    EXPECT_TRUE(nestedFired.empty()) << "no tick inside a tick";
 }
 
 } // namespace
