@@ -67,23 +67,10 @@ std::uint32_t currentValue(int kind, const Moment& n) {
     }
 }
 
+// The task's own moment, measured the same way as the clock's.
 std::uint32_t targetValue(const TimerSystem& t) {
-    using U = std::uint32_t;
-    const U s = t.wSecond, mi = t.wMinute, h = t.wHour;
-    switch (t.RepeatTimeSel) {
-    case 1:
-        return s;
-    case 2:
-        return mi * 60 + s;
-    case 3:
-        return (h * 60 + mi) * 60 + s;
-    case 4:
-        return ((U(t.wDayOfWeek) * 24 + h) * 60 + mi) * 60 + s;
-    case 5:
-        return ((U(t.wDay) * 24 + h) * 60 + mi) * 60 + s;
-    default:
-        return (((U(t.wMonth) * 30 + U(t.wDay)) * 24 + h) * 60 + mi) * 60 + s;
-    }
+    return currentValue(t.RepeatTimeSel, Moment{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+                                                t.wSecond, t.wDayOfWeek});
 }
 
 TaskDecision decideTask(const TimerSystem& task, const Moment& now, std::uint8_t latch) {
